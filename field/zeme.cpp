@@ -1,0 +1,232 @@
+// The field's pictures, their drawing, the view origin and the kit animation counter.
+#include "field/zeme.h"
+
+#include <SDL_image.h>
+#include <stdio.h>
+
+#include "shell/globali.h"
+
+int japarzime = 0;
+RadPunkts rad[RAD_MAX];
+int radC = 0;
+AptiekasIkona ikonas[IKONU_SKAITS];
+EpicentrsDati Epicentrs = {0, 0, 0};
+
+namespace {
+
+// The mask's fixed layout: hardness in bits 0-7, pick-up 8-15, zone 16-23.
+SDL_Surface* UzSietaFormatu(SDL_Surface* s) {
+  SDL_PixelFormat f = {};
+  f.BitsPerPixel = 32;
+  f.BytesPerPixel = 4;
+  f.Rmask = 0x00FF0000;
+  f.Gmask = 0x0000FF00;
+  f.Bmask = 0x000000FF;
+  f.Rshift = 16;
+  f.Gshift = 8;
+  f.Bshift = 0;
+  f.alpha = 255;
+  return SDL_ConvertSurface(s, &f, SDL_SWSURFACE);
+}
+
+// The looks go to the screen's own format so that drawing copies pixels as they are.
+SDL_Surface* UzEkranaFormatu(SDL_Surface* s) {
+  SDL_Surface* v = SDL_GetVideoSurface();
+  if (v && v->format->BytesPerPixel == 4) return SDL_DisplayFormat(s);
+  return UzSietaFormatu(s);
+}
+
+inline int Mazakais(int a, int b) { return a < b ? a : b; }
+inline int Lielakais(int a, int b) { return a > b ? a : b; }
+
+// What a zone byte asks of the drawing loop; most pixels ask nothing.
+enum { Z_MELNS = 1, Z_RADIACIJA = 2, Z_ATVERT = 4 };
+
+}  // namespace
+
+Laukums::Laukums(int sakx, int saky, const char* nos1, const char* nos2, const char* nos3) {
+  sak.x = (Sint16)sakx;
+  sak.y = (Sint16)saky;
+  sak.w = SKATA_PLATUMS;
+  sak.h = SKATA_AUGSTUMS;
+  Siets = IeladetSlani(nos1, true, NULL);
+  Zeme = IeladetSlani(nos2, false, Siets);
+  Pamats = IeladetSlani(nos3, false, Siets);
+  da1 = IMG_Load("ui/ani/ani_dinam1x.png");
+  dad = IMG_Load("ui/ani/ani_dinam3x.png");
+  dtd = IMG_Load("ui/ani/ani_dinam3xd.png");
+  st = IMG_Load("ui/ani/ani_semtex.png");
+  sa = IMG_Load("ui/ani/ani_semtexsm.png");
+  apt2 = IMG_Load("ui/vesel25.png");
+  apt5 = IMG_Load("ui/vesel50.png");
+  for (int i = 0; i < BUMBU_VIETAS; i++) Bumbas[i] = NULL;
+  Epicentrs.stiprums = 0;
+  Aiza_valja = AIZA_NAV;
+  radC = 0;
+  bum_kadrs = 0;
+  bum_kadrs_f = 0.0f;
+  apt_kadrs = 0;
+  apt_kadrs_f = 0.0f;
+  AizKaunts = 0;
+  Zimet_Aptiekas = 0;
+  AP_skaits = IKONU_SAKUMS;
+}
+
+SDL_Surface* Laukums::IeladetSlani(const char* fails, bool maska,
+                                   const SDL_Surface* lidzigs) const {
+  SDL_Surface* ieladeta = IMG_Load(fails);
+  if (!ieladeta) return NULL;
+  int w = ieladeta->w, h = ieladeta->h;
+  if (w < sak.x + SKATA_PLATUMS || h < sak.y + SKATA_AUGSTUMS) {
+    fprintf(stderr, "%s: %d x %d pixels is smaller than the %d x %d view at (%d, %d)\n",
+            fails, w, h, SKATA_PLATUMS, SKATA_AUGSTUMS, sak.x, sak.y);
+    SDL_FreeSurface(ieladeta);
+    return NULL;
+  }
+  if (lidzigs && (w != lidzigs->w || h != lidzigs->h)) {
+    fprintf(stderr, "%s: %d x %d pixels does not match the mask's %d x %d\n", fails, w, h,
+            lidzigs->w, lidzigs->h);
+    SDL_FreeSurface(ieladeta);
+    return NULL;
+  }
+  SDL_Surface* gatava = maska ? UzSietaFormatu(ieladeta) : UzEkranaFormatu(ieladeta);
+  SDL_FreeSurface(ieladeta);
+  return gatava;
+}
+
+void Laukums::IeladetVirsmas(const char* karte, const char* slanis1, const char* slanis2) {
+  // Each picture replaces its layer only when it fits the mask that stays in place.
+  SDL_Surface* jauns = IeladetSlani(karte, true, NULL);
+  if (jauns) {
+    SDL_FreeSurface(Siets);
+    Siets = jauns;
+  }
+  jauns = IeladetSlani(slanis1, false, Siets);
+  if (jauns) {
+    SDL_FreeSurface(Pamats);
+    Pamats = jauns;
+  }
+  jauns = IeladetSlani(slanis2, false, Siets);
+  if (jauns) {
+    SDL_FreeSurface(Zeme);
+    Zeme = jauns;
+  }
+}
+
+Uint32 Laukums::LasitSietu(int x, int y) const {
+  if (!Siets || x < 0 || y < 0 || x >= Siets->w || y >= Siets->h) return 0;
+  return ((const Uint32*)Siets->pixels)[y * (Siets->pitch / 4) + x];
+}
+
+void Laukums::RakstitSietu(int x, int y, Uint32 v) {
+  if (!Siets || x < 0 || y < 0 || x >= Siets->w || y >= Siets->h) return;
+  ((Uint32*)Siets->pixels)[y * (Siets->pitch / 4) + x] = v;
+}
+
+void Laukums::ZimLauk(int x, int y, int w, int h, int viss) {
+  const bool pilns = viss != 0 || japarzime != 0;
+  if (pilns) {
+    x = 0;
+    y = 0;
+    w = SKATA_PLATUMS;
+    h = SKATA_AUGSTUMS;
+    japarzime = 0;
+    radC = 0;
+  }
+  if (screen && Siets && Zeme && Pamats) {
+    // Clip once to the view, the screen and every field picture; then plain loops.
+    const int lauka_w = Mazakais(Siets->w, Mazakais(Zeme->w, Pamats->w));
+    const int lauka_h = Mazakais(Siets->h, Mazakais(Zeme->h, Pamats->h));
+    const int x0 = Lielakais(Lielakais(x, 0), -sak.x);
+    const int y0 = Lielakais(Lielakais(y, 0), -sak.y);
+    const int x1 = Mazakais(Mazakais(x + w, SKATA_PLATUMS), Mazakais(screen->w, lauka_w - sak.x));
+    const int y1 = Mazakais(Mazakais(y + h, SKATA_AUGSTUMS), Mazakais(screen->h, lauka_h - sak.y));
+
+    Uint8 zonas[256] = {0};
+    zonas[5] |= Z_MELNS;
+    if (pilns) zonas[90] |= Z_RADIACIJA;
+    if (Aiza_valja >= 0 && Aiza_valja <= 255) zonas[Aiza_valja] |= Z_ATVERT;
+
+    if (SDL_MUSTLOCK(screen)) SDL_LockSurface(screen);
+    const int es = screen->pitch / 4, ss = Siets->pitch / 4;
+    const int zs = Zeme->pitch / 4, ps = Pamats->pitch / 4;
+    Uint32* ekr = (Uint32*)screen->pixels;
+    Uint32* siets = (Uint32*)Siets->pixels;
+    const Uint32* zeme = (const Uint32*)Zeme->pixels;
+    const Uint32* pamats = (const Uint32*)Pamats->pixels;
+    for (int i = y0; i < y1; i++) {
+      const int fy = sak.y + i;
+      Uint32* e = ekr + i * es;
+      Uint32* s = siets + fy * ss + sak.x;
+      const Uint32* z = zeme + fy * zs + sak.x;
+      const Uint32* p = pamats + fy * ps + sak.x;
+      for (int j = x0; j < x1; j++) {
+        const Uint32 v = s[j];
+        e[j] = (v & 0xFF) ? z[j] : p[j];
+        const Uint8 darbs = zonas[SietaZona(v)];
+        if (!darbs) continue;
+        if ((darbs & Z_RADIACIJA) && radC <= RAD_MAX - 1) {
+          rad[radC].x = sak.x + j;
+          rad[radC].y = fy;
+          radC++;
+        }
+        if (darbs & Z_MELNS) e[j] = 0;
+        if (darbs & Z_ATVERT) s[j] = ArCietibu(ArZonu(v, 5), 0);
+      }
+    }
+    if (SDL_MUSTLOCK(screen)) SDL_UnlockSurface(screen);
+  }
+
+  if (Aiza_valja <= 99) {
+    japarzime = 1;
+    Aiza_valja = AIZA_NAV;
+  }
+
+  const int lidz = Mazakais(AP_skaits, IKONU_SKAITS);
+  for (int k = 0; k < lidz; k++) {
+    const int tips = ikonas[k].tips;
+    if (tips == 0) continue;
+    const int ix = ikonas[k].x, iy = ikonas[k].y;
+    ZimLaukLite(ix, iy, 20, 20);
+    SDL_Surface* strip = tips == 24 ? apt2 : tips == 25 ? apt5 : NULL;
+    if (!strip || !screen) continue;
+    SDL_Rect avots = {(Sint16)(apt_kadrs * 20), 0, 20, 20};
+    SDL_Rect merkis = {(Sint16)ix, (Sint16)iy, 0, 0};
+    SDL_BlitSurface(strip, &avots, screen, &merkis);
+  }
+}
+
+void Laukums::ZimLaukLite(int x, int y, int w, int h) {
+  if (!screen || !Pamats) return;
+  const int x0 = Lielakais(Lielakais(x, 0), -sak.x);
+  const int y0 = Lielakais(Lielakais(y, 0), -sak.y);
+  const int x1 = Mazakais(Mazakais(x + w, SKATA_PLATUMS), Mazakais(screen->w, Pamats->w - sak.x));
+  const int y1 = Mazakais(Mazakais(y + h, SKATA_AUGSTUMS), Mazakais(screen->h, Pamats->h - sak.y));
+  if (SDL_MUSTLOCK(screen)) SDL_LockSurface(screen);
+  const int es = screen->pitch / 4, ps = Pamats->pitch / 4;
+  for (int i = y0; i < y1; i++) {
+    Uint32* e = (Uint32*)screen->pixels + i * es;
+    const Uint32* p = (const Uint32*)Pamats->pixels + (sak.y + i) * ps + sak.x;
+    for (int j = x0; j < x1; j++) e[j] = p[j];
+  }
+  if (SDL_MUSTLOCK(screen)) SDL_UnlockSurface(screen);
+}
+
+void Laukums::Parbidit(int kur) {
+  const int sw = Siets ? Siets->w : SKATA_PLATUMS;
+  const int sh = Siets ? Siets->h : SKATA_AUGSTUMS;
+  switch (kur) {
+    case 12: sak.y = sak.y > 10 ? sak.y - 10 : 0; break;
+    case 6: sak.y = sak.y < sh - 610 ? sak.y + 10 : sh - SKATA_AUGSTUMS; break;
+    case 9: sak.x = sak.x > 10 ? sak.x - 10 : 0; break;
+    case 3: sak.x = sak.x < sw - 810 ? sak.x + 10 : sw - SKATA_PLATUMS; break;
+    default: break;
+  }
+  ZimLauk(0, 0, 0, 0, 1);
+}
+
+void Laukums::BiditKadrus() {
+  if (apt_kadrs_f > 10.0f) apt_kadrs_f = 0.0f;
+  apt_kadrs_f = (float)((double)apt_kadrs_f + 0.2);
+  apt_kadrs = (int)apt_kadrs_f;
+}

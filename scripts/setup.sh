@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what a fresh Debian 12 machine lacks for building, playing and testing, then builds.
+# Quick when everything is already there: apt is only called for missing packages.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(build-essential cmake pkg-config
+  libsdl1.2-dev libsdl-ttf2.0-dev libsdl-image1.2-dev
+  fonts-dustin python3 python3-pil
+  googletest libgtest-dev
+  xvfb xdotool imagemagick x11-utils)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+build_dir=${BUILD_DIR:-build}
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build_dir" -j"$(nproc)"

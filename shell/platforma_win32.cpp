@@ -1,0 +1,22 @@
+// Windows side of the platform contract.
+#include <windows.h>
+
+#include "shell/platforma.h"
+
+void FatalaKluda(const char* teksts) { MessageBoxA(NULL, teksts, "Error", MB_OK | MB_ICONSTOP); }
+
+const char* DispleijaTrukums() { return NULL; }
+
+void UzSavuMapi(const char*) {
+  if (GetFileAttributesA("dustismo_bold.ttf") != INVALID_FILE_ATTRIBUTES) return;
+  char cels[MAX_PATH];
+  DWORD n = GetModuleFileNameA(NULL, cels, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return;
+  for (DWORD i = n; i > 0; i--) {
+    if (cels[i - 1] == '\\' || cels[i - 1] == '/') {
+      cels[i - 1] = 0;
+      SetCurrentDirectoryA(cels);
+      return;
+    }
+  }
+}

@@ -1,0 +1,33 @@
+// The game program's entry: start-up, one frame of the loop, and shutdown, kept apart so
+// that tests can run the real loop headless. Spele runs all three as the program does.
+#ifndef DELVORN_SHELL_SPELE_H
+#define DELVORN_SHELL_SPELE_H
+
+#include <SDL.h>
+
+// The entry function's state that lives through the frame loop.
+struct SpelesCikls {
+  SDL_Event event;
+  bool dzoistiks_ir;  // joystick play asked for on the command line
+  int done;           // non-zero ends the loop after the current frame
+  int kustiba;        // the digger's move request
+  int laiks;          // the previous frame's duration, milliseconds
+  int gaidit;         // this frame's sleep, milliseconds
+  int pelex;
+  int peley;
+  Uint8 pele;    // mouse button mask
+  char sk[16];   // one clock's text: "mm:ss" and its terminator
+};
+
+// Start-up; a fatal failure ends the process with its status (1 fonts or SDL, 2 video,
+// 3 field picture).
+void Sakt(SpelesCikls& c, int argc, char** argv);
+// One frame, every step in its order, ending with the flip.
+void Kadrs(SpelesCikls& c);
+// After the loop: destroys what the shell owns; returns the program's status.
+int Beigt(SpelesCikls& c);
+
+// The whole program: start-up, frames until done, shutdown.
+int Spele(int argc, char** argv);
+
+#endif

@@ -1,0 +1,99 @@
+// Shared test helpers.
+#include "tests/support/testutil.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "shell/globali.h"
+
+SDL_Surface* OpenTestScreen() {
+  setenv("SDL_VIDEODRIVER", "dummy", 0);
+  if (!SDL_WasInit(SDL_INIT_VIDEO)) SDL_Init(SDL_INIT_VIDEO);
+  if (!SDL_GetVideoSurface()) SDL_SetVideoMode(800, 600, 32, 0);
+  screen = SDL_GetVideoSurface();
+  return screen;
+}
+
+SDL_Surface* NewSurface(int w, int h, Uint32 fill) {
+  SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0x00FF0000, 0x0000FF00,
+                                        0x000000FF, 0);
+  for (int y = 0; y < h; y++)
+    for (int x = 0; x < w; x++) PixelAt(s, x, y) = fill;
+  return s;
+}
+
+std::string MakeTempDir() {
+  char tmpl[] = "/tmp/delvorn-test-XXXXXX";
+  char* d = mkdtemp(tmpl);
+  return d ? std::string(d) : std::string("/tmp");
+}
+
+std::string SaveBmp(SDL_Surface* s, const std::string& path) {
+  SDL_SaveBMP(s, path.c_str());
+  return path;
+}
+
+void WriteFile(const std::string& path, const std::string& text) {
+  std::ofstream f(path, std::ios::binary);
+  f << text;
+}
+
+void CopyFile(const std::string& from, const std::string& to) {
+  std::ifstream in(from, std::ios::binary);
+  std::ofstream out(to, std::ios::binary);
+  out << in.rdbuf();
+}
+
+namespace {
+std::string ReadAll(int fd) {
+  std::string all;
+  char buf[4096];
+  ssize_t n;
+  while ((n = read(fd, buf, sizeof buf)) > 0) all.append(buf, (size_t)n);
+  return all;
+}
+}  // namespace
+
+RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                     const std::vector<std::string>& env, const std::string& cwd) {
+  RunResult r = {-1, "", ""};
+  std::string outPath = MakeTempDir() + "/out", errPath = outPath + ".err";
+  pid_t pid = fork();
+  if (pid == 0) {
+    int o = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    int e = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    int nul = open("/dev/null", O_RDONLY);
+    dup2(o, 1);
+    dup2(e, 2);
+    dup2(nul, 0);
+    for (const std::string& kv : env) {
+      size_t eq = kv.find('=');
+      std::string name = kv.substr(0, eq), value = kv.substr(eq + 1);
+      if (value.empty()) unsetenv(name.c_str());
+      else setenv(name.c_str(), value.c_str(), 1);
+    }
+    if (!cwd.empty() && chdir(cwd.c_str()) != 0) _exit(126);
+    std::vector<char*> argv;
+    argv.push_back((char*)program.c_str());
+    for (const std::string& a : args) argv.push_back((char*)a.c_str());
+    argv.push_back(NULL);
+    execv(program.c_str(), argv.data());
+    _exit(127);
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  int o = open(outPath.c_str(), O_RDONLY), e = open(errPath.c_str(), O_RDONLY);
+  r.out = ReadAll(o);
+  r.err = ReadAll(e);
+  close(o);
+  close(e);
+  return r;
+}

@@ -1,0 +1,37 @@
+// Shared test helpers: the headless screen, surfaces in memory, temporary folders,
+// capturing a program's output.
+#ifndef DELVORN_TESTS_SUPPORT_TESTUTIL_H
+#define DELVORN_TESTS_SUPPORT_TESTUTIL_H
+
+#include <SDL.h>
+
+#include <string>
+#include <vector>
+
+// Opens the 800 x 600 x 32 screen on SDL's dummy driver (once) and stores it in `screen`.
+SDL_Surface* OpenTestScreen();
+
+// A 32-bit surface in the field mask's layout (red 0xFF0000, green 0xFF00, blue 0xFF).
+SDL_Surface* NewSurface(int w, int h, Uint32 fill = 0);
+inline Uint32& PixelAt(SDL_Surface* s, int x, int y) {
+  return ((Uint32*)s->pixels)[y * (s->pitch / 4) + x];
+}
+
+// A fresh empty folder under the system's temporary folder.
+std::string MakeTempDir();
+// Writes a surface as a BMP file; returns the path.
+std::string SaveBmp(SDL_Surface* s, const std::string& path);
+void WriteFile(const std::string& path, const std::string& text);
+void CopyFile(const std::string& from, const std::string& to);
+
+// Runs a program with arguments and extra environment settings ("NAME=value", or "NAME="
+// to remove one) in a working directory; collects its outputs and exit status.
+struct RunResult {
+  int status;  // exit status, or 128 + signal
+  std::string out;
+  std::string err;
+};
+RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                     const std::vector<std::string>& env, const std::string& cwd);
+
+#endif
