@@ -39,8 +39,21 @@ SDL_Surface* UzEkranaFormatu(SDL_Surface* s) {
 inline int Mazakais(int a, int b) { return a < b ? a : b; }
 inline int Lielakais(int a, int b) { return a > b ? a : b; }
 
-// What a zone byte asks of the drawing loop; most pixels ask nothing.
-enum { Z_MELNS = 1, Z_RADIACIJA = 2, Z_ATVERT = 4 };
+// One row of the field: earth where the mask has hardness, the tunnel wall elsewhere.
+// Branch-free so that the compiler vectorises it; returns non-zero when a pixel of the row
+// carries one of the three zone values that need the rules.
+Uint32 ZimetRindu(Uint32* __restrict e, const Uint32* __restrict s, const Uint32* __restrict z,
+                  const Uint32* __restrict p, int n, Uint32 a, Uint32 b, Uint32 c) {
+  Uint32 vajag = 0;
+  for (int j = 0; j < n; j++) {
+    const Uint32 v = s[j];
+    const Uint32 zeme = 0u - (Uint32)((v & 0xFFu) != 0);
+    e[j] = (z[j] & zeme) | (p[j] & ~zeme);
+    const Uint32 zona = v & 0xFF0000u;
+    vajag |= (Uint32)(zona == a) | (Uint32)(zona == b) | (Uint32)(zona == c);
+  }
+  return vajag;
+}
 
 }  // namespace
 
@@ -142,10 +155,12 @@ void Laukums::ZimLauk(int x, int y, int w, int h, int viss) {
     const int x1 = Mazakais(Mazakais(x + w, SKATA_PLATUMS), Mazakais(screen->w, lauka_w - sak.x));
     const int y1 = Mazakais(Mazakais(y + h, SKATA_AUGSTUMS), Mazakais(screen->h, lauka_h - sak.y));
 
-    Uint8 zonas[256] = {0};
-    zonas[5] |= Z_MELNS;
-    if (pilns) zonas[90] |= Z_RADIACIJA;
-    if (Aiza_valja >= 0 && Aiza_valja <= 255) zonas[Aiza_valja] |= Z_ATVERT;
+    // Zone values that ask for more than the copy; a value that cannot occur stands in for
+    // a rule that is off.
+    const Uint32 NAV = 0xFFFFFFFFu;
+    const Uint32 melns = 5u << 16;
+    const Uint32 radiacija = pilns ? 90u << 16 : NAV;
+    const Uint32 atvert = Aiza_valja >= 0 && Aiza_valja <= 255 ? (Uint32)Aiza_valja << 16 : NAV;
 
     if (SDL_MUSTLOCK(screen)) SDL_LockSurface(screen);
     const int es = screen->pitch / 4, ss = Siets->pitch / 4;
@@ -160,18 +175,18 @@ void Laukums::ZimLauk(int x, int y, int w, int h, int viss) {
       Uint32* s = siets + fy * ss + sak.x;
       const Uint32* z = zeme + fy * zs + sak.x;
       const Uint32* p = pamats + fy * ps + sak.x;
+      if (!ZimetRindu(e + x0, s + x0, z + x0, p + x0, x1 - x0, melns, radiacija, atvert))
+        continue;
+      // A row with chasms or radiation: the zone rules, pixel by pixel in row order.
       for (int j = x0; j < x1; j++) {
-        const Uint32 v = s[j];
-        e[j] = (v & 0xFF) ? z[j] : p[j];
-        const Uint8 darbs = zonas[SietaZona(v)];
-        if (!darbs) continue;
-        if ((darbs & Z_RADIACIJA) && radC <= RAD_MAX - 1) {
+        const Uint32 v = s[j], zona = v & 0xFF0000u;
+        if (zona == radiacija && radC <= RAD_MAX - 1) {
           rad[radC].x = sak.x + j;
           rad[radC].y = fy;
           radC++;
         }
-        if (darbs & Z_MELNS) e[j] = 0;
-        if (darbs & Z_ATVERT) s[j] = ArCietibu(ArZonu(v, 5), 0);
+        if (zona == melns) e[j] = 0;
+        if (zona == atvert) s[j] = ArCietibu(ArZonu(v, 5), 0);
       }
     }
     if (SDL_MUSTLOCK(screen)) SDL_UnlockSurface(screen);

@@ -1,0 +1,42 @@
+// The benchmark registry, median timing and the headless screen.
+#include "bench/bench.h"
+
+#include <SDL.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+
+#include "shell/globali.h"
+
+std::vector<BenchEntry>& BenchRegistry() {
+  static std::vector<BenchEntry> entries;
+  return entries;
+}
+
+double BenchMedianMs(int runs, const std::function<void()>& f) {
+  std::vector<double> times;
+  for (int i = 0; i < runs; i++) {
+    auto t0 = std::chrono::steady_clock::now();
+    f();
+    auto t1 = std::chrono::steady_clock::now();
+    times.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
+  }
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
+void BenchReport(const std::string& name, double ms, const std::string& note) {
+  printf("%-44s %10.4f ms%s%s\n", name.c_str(), ms, note.empty() ? "" : "   ", note.c_str());
+  fflush(stdout);
+}
+
+void BenchScreen() {
+  setenv("SDL_VIDEODRIVER", "dummy", 0);
+  if (chdir(DELVORN_BIN_DIR) != 0) perror(DELVORN_BIN_DIR);
+  if (!SDL_WasInit(SDL_INIT_VIDEO)) SDL_Init(SDL_INIT_VIDEO);
+  if (!SDL_GetVideoSurface()) SDL_SetVideoMode(800, 600, 32, 0);
+  screen = SDL_GetVideoSurface();
+}
