@@ -50,6 +50,19 @@ Uint8 FakeMouse(int* x, int* y) {
 
 char arg0[] = "delvorn";
 
+// Start-up in a folder with the fake clock and mouse in the seam; its lines are dropped.
+bool StartOnFakeClock(SpelesCikls& c, const std::string& dir) {
+  if (chdir(dir.c_str()) != 0) return false;
+  ierices.Tagad = FakeNow;
+  ierices.Gulet = FakeSleep;
+  ierices.Pele = FakeMouse;
+  char* argv[] = {arg0, NULL};
+  testing::internal::CaptureStdout();
+  Sakt(c, 1, argv);
+  testing::internal::GetCapturedStdout();
+  return true;
+}
+
 void StartIn(const std::string& dir) {
   if (chdir(dir.c_str()) != 0) exit(99);
   char* argv[] = {arg0, NULL};
@@ -122,15 +135,8 @@ TEST(ShellStartDeathTest, MissingPicturesAndFontsEndTheProgram) {
 }
 
 TEST(ShellFrames, SleepsFortyLessTheMeasuredFrameAndEndsOnQuit) {
-  ASSERT_EQ(chdir(RunFolder(true, true, 800, 600).c_str()), 0);
-  ierices.Tagad = FakeNow;
-  ierices.Gulet = FakeSleep;
-  ierices.Pele = FakeMouse;
-  char* argv[] = {arg0, NULL};
   SpelesCikls c;
-  testing::internal::CaptureStdout();
-  Sakt(c, 1, argv);
-  testing::internal::GetCapturedStdout();
+  ASSERT_TRUE(StartOnFakeClock(c, RunFolder(true, true, 800, 600)));
   int frames = 0;
   while (c.done == 0 && frames < 100) {
     if (frames == 6) {
@@ -150,15 +156,8 @@ TEST(ShellFrames, SleepsFortyLessTheMeasuredFrameAndEndsOnQuit) {
 }
 
 TEST(ShellFrames, ALongFrameIsFollowedByNoSleep) {
-  ASSERT_EQ(chdir(RunFolder(true, true, 800, 600).c_str()), 0);
-  ierices.Tagad = FakeNow;
-  ierices.Gulet = FakeSleep;
-  ierices.Pele = FakeMouse;
-  char* argv[] = {arg0, NULL};
   SpelesCikls c;
-  testing::internal::CaptureStdout();
-  Sakt(c, 1, argv);
-  testing::internal::GetCapturedStdout();
+  ASSERT_TRUE(StartOnFakeClock(c, RunFolder(true, true, 800, 600)));
   fakeNow = 5000;  // the first frame measures from time 0 of the clock
   Kadrs(c);
   EXPECT_EQ(c.laiks, 5010);
