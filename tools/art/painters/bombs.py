@@ -1,0 +1,78 @@
+"""Burning-bomb strips: five 23 x 20 frames side by side, the bomb centred at (11, 10)."""
+import random
+
+from PIL import Image, ImageDraw
+
+import artlib
+from artlib import SS
+from painters import _spridz as sp
+
+FW, FH, FRAMES = 23, 20, 5
+
+
+def _smoke(d, s, x, y, phase):
+    for k in range(2):
+        t = (phase + k * 2.5) % 5
+        r = 1.0 + t * 0.35
+        a = int(120 - t * 22)
+        cx, cy = x - 0.6 * t + k, y - 1.0 - t * 1.1
+        d.ellipse(((cx - r) * s, (cy - r) * s, (cx + r) * s, (cy + r) * s),
+                  fill=(170, 164, 156, max(a, 20)))
+
+
+def _frame(kind, phase, rng):
+    s = SS
+    img = Image.new("RGBA", (FW * s, FH * s), (0, 0, 0, 0))
+    if kind in ("1x", "3x", "3xd"):
+        n = 1 if kind == "1x" else 3
+        layer, fend = sp.bundle(s, n, w=3.8 if n == 3 else 4.4, h=13.0, tilt=-62.0,
+                                size=(FW, FH), fuse_len=0.45)
+        dx = -2.0
+        img.alpha_composite(layer, (int(dx * s), int(0.5 * s)))
+        d = ImageDraw.Draw(img)
+        fx, fy = fend[0] + dx, fend[1] + 0.5
+        if kind == "3xd":
+            sp.wires(d, s, [(fx, fy), (fx + 2.0, fy + 1.0), (17.0, 6.0)])
+            sp.detonator(d, s, 15.5, 4.0, 7.0, 5.5, led=phase % 2 == 0)
+            if phase % 2 == 0:
+                d.ellipse((19.8 * s, 3.6 * s, 22.6 * s, 6.4 * s), fill=(255, 80, 50, 90))
+        else:
+            _smoke(d, s, fx, fy, phase)
+            sp.spark(d, s, fx, fy, phase, rng, 0.8)
+    elif kind == "semtex":
+        d = ImageDraw.Draw(img)
+        sp.semtex(d, s, 3.0, 8.0, 15.0, 9.0)
+        tip = sp.cap(d, s, 12.0, 10.0, 4.5)
+        sp.wires(d, s, [tip, (tip[0] + 1.5, tip[1] - 2.0), (17.5, 3.5)])
+        sp.detonator(d, s, 15.0, 1.5, 7.0, 5.5, led=phase % 2 == 0)
+        if phase % 2 == 0:
+            d.ellipse((19.3 * s, 1.1 * s, 22.1 * s, 3.9 * s), fill=(255, 80, 50, 90))
+    else:  # small Semtex with a short burning fuse
+        d = ImageDraw.Draw(img)
+        sp.semtex(d, s, 5.0, 9.0, 11.0, 8.0)
+        tip = sp.cap(d, s, 13.0, 10.0, 3.5)
+        d.line([(tip[0] * s, tip[1] * s), ((tip[0] + 1.8) * s, (tip[1] - 2.2) * s)],
+               fill=sp.FUSE, width=int(0.9 * s))
+        fx, fy = tip[0] + 1.8, tip[1] - 2.2
+        _smoke(d, s, fx, fy, phase)
+        sp.spark(d, s, fx, fy, phase, rng, 0.8)
+    return artlib.reduce(img, FW, FH)
+
+
+def paint(dist):
+    for kind, rel in (("1x", "ui/ani/ani_dinam1x.png"), ("3x", "ui/ani/ani_dinam3x.png"),
+                      ("3xd", "ui/ani/ani_dinam3xd.png"), ("semtex", "ui/ani/ani_semtex.png"),
+                      ("small", "ui/ani/ani_semtexsm.png")):
+        strip = Image.new("RGBA", (FW * FRAMES, FH), (0, 0, 0, 0))
+        for k in range(FRAMES):
+            rng = random.Random(hash_seed(kind) * 10 + k)
+            strip.paste(_frame(kind, k, rng), (k * FW, 0))
+        artlib.save_png(strip, dist, rel)
+
+
+def hash_seed(text):
+    """A stable seed from a name (Python's own hash of str is salted per run)."""
+    v = 7
+    for ch in text:
+        v = (v * 131 + ord(ch)) % 1000003
+    return v
