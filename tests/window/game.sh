@@ -5,7 +5,6 @@ set -u
 dist=$(cd "${1:?usage: game.sh DIST_DIR}" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
-display=":$(( 90 + RANDOM % 9 ))"
 xvfb_pid=""; game_pid=""
 cleanup() {
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
@@ -15,11 +14,13 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Xvfb picks a free display itself and writes its number once it is ready.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(head -n 1 "$work/display")"
+xdpyinfo >/dev/null 2>&1 || fail "no X server at $DISPLAY"
 
 cd "$work"
 SDL_VIDEODRIVER=x11 "$dist/bin/delvorn" >"$work/out" 2>"$work/err" &
