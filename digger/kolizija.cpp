@@ -1,0 +1,89 @@
+// The digger's collision test against the field mask, with the pick-ups it touches.
+#include <math.h>
+
+#include "digger/racejs.h"
+#include "field/zeme.h"
+
+namespace {
+
+const int CIETS = 4;  // hardness above this blocks the digger
+
+inline bool MaskaSedz(const Uint32* rinda, int j) { return (rinda[j] & 0xFF) != 0; }
+
+// True when the mask laid with its top-left pixel at field (px, py) covers solid ground.
+// A missing mask covers nothing; ground outside the field's mask is open.
+bool Bloke(const Laukums* lauks, const SDL_Surface* maska, int px, int py) {
+  if (!lauks || !maska) return false;
+  const int solis = maska->pitch / 4;
+  for (int i = 0; i < Speletajs::IZMERS; i++) {
+    const Uint32* rinda = (const Uint32*)maska->pixels + i * solis;
+    for (int j = 0; j < Speletajs::IZMERS; j++)
+      if (MaskaSedz(rinda, j) && SietaCietiba(lauks->LasitSietu(px + j, py + i)) > CIETS)
+        return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int Speletajs::Kolizija() {
+  int rezultats = 5;
+  speckolizija = 0;
+  sanslide = 0;
+  int k1 = 0, k2 = 0;
+  Laukums* lauks = L1;
+  const double v = Radiani(virziens);
+
+  if (Bloke(lauks, maskal, (int)(pozx + 5 * cos(v)), (int)(pozy - 5 * sin(v)))) k1 = 1;
+
+  if (lauks && maskam) {
+    const int px = (int)(pozx + cos(v)), py = (int)(pozy - sin(v));
+    const int solis = maskam->pitch / 4;
+    for (int i = 0; i < IZMERS; i++) {
+      const Uint32* rinda = (const Uint32*)maskam->pixels + i * solis;
+      for (int j = 0; j < IZMERS; j++) {
+        if (!MaskaSedz(rinda, j)) continue;
+        const int fx = px + j, fy = py + i;
+        Uint32 p = lauks->LasitSietu(fx, fy);
+        if (SietaCietiba(p) > CIETS) {
+          rezultats = 0;
+          k2 = 1;
+        }
+        const int manta = SietaManta(p);
+        if (manta == 0) continue;
+        if (manta <= 23) {
+          // Bytes naming no real item stay in the ground: the bag refuses them.
+          if (inv2.IevietotLietu((unsigned)manta, 1, false)) {
+            p = ArMantu(p, 0);
+            lauks->RakstitSietu(fx, fy, p);
+          }
+        } else if (manta == 24 && Veseliba < 100.0f) {
+          Veseliba += 25.0f;
+          if (Veseliba > 100.0f) Veseliba = 100.0f;
+          p = ArMantu(p, 0);
+          lauks->RakstitSietu(fx, fy, p);
+          lauks->ParindeksetAptiekas();
+        }
+        // A kit stays where it lies while health is full.
+        if (SietaManta(p) == 25 && Veseliba < 100.0f) {
+          Veseliba += 50.0f;
+          if (Veseliba > 100.0f) Veseliba = 100.0f;
+          p = ArMantu(p, 0);
+          lauks->RakstitSietu(fx, fy, p);
+          lauks->ParindeksetAptiekas();
+        }
+        speckolizija = SietaManta(p);
+      }
+    }
+  }
+
+  const double labais = Radiani(virziens - 45), kreisais = Radiani(virziens + 45);
+  if (Bloke(lauks, maskal, (int)(pozx + 5 * cos(labais)), (int)(pozy - 5 * sin(labais))))
+    if (sanslide > -1) sanslide = -1;
+  if (Bloke(lauks, maskal, (int)(pozx + 5 * cos(kreisais)), (int)(pozy - 5 * sin(kreisais))))
+    if (sanslide <= 0) sanslide = 1;
+
+  if (k1 == 0 && k2 == 1) return 2;
+  if (sanslide != 0 && rezultats > 1) rezultats -= 1;
+  return rezultats;
+}
