@@ -6,7 +6,10 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "digger/racejs.h"
 #include "field/zeme.h"
+#include "inventory/inventars.h"
+#include "objects/PakuMgr.h"
 #include "shell/globali.h"
 #include "shell/ierices.h"
 #include "shell/platforma.h"
@@ -68,9 +71,31 @@ void AtvertEkranu(int argc, char** argv) {
   SDL_WM_SetCaption(VIRSRAKSTS, NULL);
 }
 
-// The quit event; the keys, buttons and the main screen's input join with the play flow.
+// A key press counts only while the digger is not held by a pause.
+void KlavisNospiesta(SpelesCikls& c, SDLKey klavis) {
+  if (pirmais->kustibu_pauze != 0) return;
+  switch (klavis) {
+    case SDLK_UP: L1->Parbidit(12); break;
+    case SDLK_DOWN: L1->Parbidit(6); break;
+    case SDLK_LEFT: L1->Parbidit(9); break;
+    case SDLK_RIGHT: L1->Parbidit(3); break;
+    case SDLK_SPACE: c.kustiba = 1; break;
+    // The other keys (2, F1-F3, left Shift) come with digging, health and levels.
+    default: break;
+  }
+}
+
+// The shell's own input: the walking request, the view keys and the quit event. Escape,
+// digging and the main screen's input come with the play flow and the menus.
 void ApstradatNotikumu(SpelesCikls& c) {
   switch (c.event.type) {
+    case SDL_KEYDOWN: KlavisNospiesta(c, c.event.key.keysym.sym); break;
+    case SDL_MOUSEBUTTONDOWN:
+      if (c.event.button.button == SDL_BUTTON_LEFT) c.kustiba = 1;
+      break;
+    case SDL_MOUSEBUTTONUP:
+      if (c.event.button.button == SDL_BUTTON_LEFT) c.kustiba = 0;
+      break;
     case SDL_QUIT: c.done = 1; break;
     default: break;
   }
@@ -79,26 +104,33 @@ void ApstradatNotikumu(SpelesCikls& c) {
 }  // namespace
 
 void Sakt(SpelesCikls& c, int argc, char** argv) {
-  memset(&c, 0, sizeof(c));
+  memset(&c.event, 0, sizeof(c.event));
+  c.pelex = c.peley = 0;
+  c.pele = 0;
+  c.sk[0] = 0;
+  c.paku_mgr = NULL;
   RakstitVirsrakstu();                                          // 1
   c.dzoistiks_ir = argc > 3 && atoi(argv[3]) > 0;               // 2
   AtvertFontus();                                               // 3-6
   AtvertEkranu(argc, argv);                                     // 7-10
-  // 11: the item types' pictures (with the bag).
+  Inventars_V2::InitietMantuTipus();                            // 11
   L1 = new Laukums(0, 0, LAUKA_BILDE, LAUKA_BILDE, LAUKA_BILDE);  // 12
   if (!L1->Siets || !L1->Zeme || !L1->Pamats)
     Fatali(3, "Couldn't use the field picture %s: it is missing, unreadable or smaller "
               "than 800 x 600 pixels.\n", LAUKA_BILDE);
-  // 13: the digger (with the digger).
+  pirmais = new Speletajs(250, 390, 1);                         // 13
+  pirmais->kustibu_pauze = 0;
   c.done = 0;                                                   // 14
   c.gaidit = KADRA_MS;
   c.laiks = 0;
   c.kustiba = 0;
   japarzime = 0;
-  // 15: the kit index comes with the kits; then the first full redraw.
+  L1->ParindeksetAptiekas();                                    // 15
   L1->ZimLauk(0, 0, 0, 0, 1);
   SDL_ShowCursor(0);                                            // 16
-  // 17: the cursor and the object manager with its contact callback (with the objects).
+  // 17: the cursor (with the cursor); the object manager and its contact callback.
+  c.paku_mgr = new PakuMenedzeris();
+  c.paku_mgr->RegistretKrustosanasFunktoru(KrustoSpeletaju);
   // 18: the main screen (with the menus).
   printf("saakt\n%d\n", argc);                                  // 19
   fflush(stdout);
@@ -112,41 +144,51 @@ void Sakt(SpelesCikls& c, int argc, char** argv) {
 }
 
 void Kadrs(SpelesCikls& c) {
-  // 1: the digger's contact test against the objects (with the objects).
+  c.paku_mgr->TestetKrustosanos(pirmais->GetX(), pirmais->GetY(), 12);  // 1
   while (SDL_PollEvent(&c.event)) {                             // 2
     SDL_JoystickUpdate();
     ApstradatNotikumu(c);
   }
-  // 3: the digger's pause countdown (with the digger).
-  // 4: partial redraws around the digger and the panel (with the digger).
+  if (pirmais->kustibu_pauze != 0)                              // 3
+    pirmais->kustibu_pauze--;
+  else
+    pirmais->SetDarbiba(1);
+  L1->ZimLauk(pirmais->GetX(), pirmais->GetY(), 21, 21, 0);     // 4
+  L1->ZimLauk(7, 520, 60, 72, 0);
   c.pele = ierices.Pele(&c.pelex, &c.peley);                    // 5
   // 6: joystick buttons (with the joystick).
-  // 7: steering and one walking step (with the digger).
-  // 8: the digger's animation (with the digger), then the kits'.
+  // 7: the joystick's heading replaces the mouse's when joystick play comes.
+  if (pirmais->Veseliba > 0 && pirmais->baterijas > 1 && Ekrans() == 0) {
+    pirmais->Pagriezt(c.pelex, c.peley);
+    pirmais->Parvietot(c.kustiba);
+  }
+  pirmais->Kadri();                                             // 8
   L1->BiditKadrus();
   L1->ZimLauk(7, 385, 249, 200, 1);                             // 9
-  // 10: bombs and blasts (with the bombs).
-  // 11: the objects (with the objects).
-  // 12: the digger (with the digger).
+  L1->ApkalpotBumbas();                                         // 10
+  c.paku_mgr->Zimet(screen, (Uint32)c.laiks);                  // 11
+  pirmais->Attelot();                                           // 12
   // 13: the inventory panel (with the panel).
   // 14: the health update (with health and battery).
   // 15: the level and battery clocks (with the play flow).
   // 16: the game cursor (with the cursor).
   c.laiks = raamji(ierices.Tagad());                            // 17
-  // 18: the battery drain (with the digger).
+  if (Ekrans() == 0) pirmais->baterijas -= c.laiks;             // 18
+  if (pirmais->baterijas <= 0) pirmais->baterijas = 1;
   c.gaidit = KADRA_MS - c.laiks;                                // 19
   if (c.gaidit < 0) c.gaidit = 0;
   ierices.Gulet((Uint32)c.gaidit);
   // 20: the end-of-game check (with the play flow).
   // 21: the menu action (with the play flow), only when Ekrans() is not 0.
   // 22, 23: the main screen and the menu cursor (with the menus).
-  (void)Ekrans();
   SDL_Flip(screen);                                             // 24
 }
 
-int Beigt(SpelesCikls&) {
-  // The main screen and the object manager are destroyed here once they exist; the field,
-  // the digger, the fonts and the joystick are left to the end of the process.
+int Beigt(SpelesCikls& c) {
+  // The main screen goes first once it exists; the field, the digger, the fonts and the
+  // joystick are left to the end of the process.
+  delete c.paku_mgr;
+  c.paku_mgr = NULL;
   return 0;
 }
 

@@ -5,6 +5,8 @@
 
 #include <SDL.h>
 
+class PakuMenedzeris;
+
 // The entry function's state that lives through the frame loop.
 struct SpelesCikls {
   SDL_Event event;
@@ -17,6 +19,7 @@ struct SpelesCikls {
   int peley;
   Uint8 pele;    // mouse button mask
   char sk[16];   // one clock's text: "mm:ss" and its terminator
+  PakuMenedzeris* paku_mgr;  // the level's objects, from start-up to shutdown
 };
 
 // Start-up; a fatal failure ends the process with its status (1 fonts or SDL, 2 video,

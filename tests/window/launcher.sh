@@ -50,18 +50,11 @@ while :; do sleep 1; done
 EOF
 chmod +x "$RUN/bin/delvorn"
 
-# ---- a display of our own on the first free number ----
-for n in $(seq 97 140); do
-  [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] && continue
-  Xvfb :$n -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
-  XVFB_PID=$!
-  if poll 100 xdpyinfo -display :$n >/dev/null 2>&1; then
-    export DISPLAY=:$n
-    break
-  fi
-  kill "$XVFB_PID" 2>/dev/null
-  XVFB_PID=""
-done
+# ---- a display of our own: Xvfb picks a free number and writes it once it is ready ----
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
+XVFB_PID=$!
+poll 100 test -s "$WORK/display" || { kill "$XVFB_PID" 2>/dev/null; XVFB_PID=""; }
+[ -n "$XVFB_PID" ] && export DISPLAY=":$(head -n 1 "$WORK/display")"
 [ -n "$XVFB_PID" ] || fail "no Xvfb display could be started"
 
 # ---- failures of the real program: one line on stderr and a non-zero status ----
