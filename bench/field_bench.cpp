@@ -2,6 +2,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "bench/bench.h"
@@ -42,8 +43,21 @@ void Run() {
     return;
   }
   double full = BenchMedianMs(RUNS, [] { L1->ZimLauk(0, 0, 0, 0, 1); });
-  char note[64];
-  snprintf(note, sizeof note, "%.2f x the copy (goal: within 3 x)", full / copy);
+  // The machine's speed drifts between runs; the ratio of a redraw to a copy made right
+  // before it is steadier than the ratio of two medians.
+  std::vector<double> ratios;
+  for (int k = 0; k < RUNS; k++) {
+    double c1 = BenchMedianMs(1, [&] {
+      memcpy(b.data(), a.data(), a.size() * 4);
+      __asm__ __volatile__("" : : "r"(b.data()) : "memory");
+    });
+    double r1 = BenchMedianMs(1, [] { L1->ZimLauk(0, 0, 0, 0, 1); });
+    ratios.push_back(r1 / c1);
+  }
+  std::sort(ratios.begin(), ratios.end());
+  char note[96];
+  snprintf(note, sizeof note, "%.2f x the copy, paired runs %.2f x (goal: within 3 x)",
+           full / copy, ratios[ratios.size() / 2]);
   BenchReport("ZimLauk full redraw", full, note);
   double frame = BenchMedianMs(RUNS, [&] { Kadrs(c); });
   snprintf(note, sizeof note, "%.2f x the copy (goal: under 2 ms)", frame / copy);

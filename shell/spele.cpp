@@ -80,7 +80,12 @@ void KlavisNospiesta(SpelesCikls& c, SDLKey klavis) {
     case SDLK_LEFT: L1->Parbidit(9); break;
     case SDLK_RIGHT: L1->Parbidit(3); break;
     case SDLK_SPACE: c.kustiba = 1; break;
-    // The other keys (2, F1-F3, left Shift) come with digging, health and levels.
+    case SDLK_F3:  // full health and a 100-second battery
+      pirmais->Veseliba = 100.0f;
+      pirmais->baterijas = 100000;
+      pirmais->baterijas_laiks = 100000;
+      break;
+    // The other keys (2, F1, F2, left Shift) come with digging, health and levels.
     default: break;
   }
 }
