@@ -9,39 +9,12 @@
 
 #include "field/nejauss.h"
 #include "field/zeme.h"
+#include "tests/support/sargata_maska.h"
 #include "shell/globali.h"
 #include "shell/ierices.h"
 
 namespace {
 
-const Uint32 SARGS = 0x0C0C64;  // guard pixels: zone 12, pick-up 12, hardness 100
-
-// A mask in the fixed layout inside a larger buffer whose rim holds guard pixels, so that
-// any access outside the surface shows up as a changed guard or a chasm that opened.
-struct SargataMaska {
-  static const int MALA = 64;
-  std::vector<Uint32> buferis;
-  int w, h, solis;
-  SDL_Surface* s;
-  SargataMaska(int w_, int h_, Uint32 vertiba) : w(w_), h(h_), solis(w_ + 2 * MALA) {
-    buferis.assign((size_t)solis * (h + 2 * MALA), SARGS);
-    for (int y = 0; y < h; y++)
-      for (int x = 0; x < w; x++) Pikselis(x, y) = vertiba;
-    s = SDL_CreateRGBSurfaceFrom(&buferis[(size_t)MALA * solis + MALA], w, h, 32, solis * 4,
-                                 0xFF0000, 0xFF00, 0xFF, 0);
-  }
-  ~SargataMaska() { SDL_FreeSurface(s); }
-  Uint32& Pikselis(int x, int y) { return buferis[(size_t)(y + MALA) * solis + x + MALA]; }
-  int SargiMainiti() const {
-    int n = 0;
-    for (int y = 0; y < h + 2 * MALA; y++)
-      for (int x = 0; x < solis; x++) {
-        const bool ieksa = y >= MALA && y < MALA + h && x >= MALA && x < MALA + w;
-        if (!ieksa && buferis[(size_t)y * solis + x] != SARGS) n++;
-      }
-    return n;
-  }
-};
 
 Uint32 fiktivais_laiks = 1234;
 Uint32 FiktivaisLaiks() { return fiktivais_laiks; }

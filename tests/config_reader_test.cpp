@@ -8,6 +8,7 @@
 #include <string>
 
 #include "config/CFGDocument.h"
+#include "tests/support/cfg_dump.h"
 
 namespace {
 
@@ -17,18 +18,6 @@ std::string B(const char (&s)[N]) {
   return std::string(s, N - 1);
 }
 
-// Compact golden form of a node's children: name[=value][{children}], joined by ",".
-// An unnamed node shows as "~".
-std::string Dump(CFGNode* node) {
-  std::string s;
-  for (CFGNode* c = node->GetFirstChild(); c != nullptr; c = c->GetNextNode()) {
-    if (!s.empty()) s += ',';
-    s += c->GetName().empty() ? std::string("~") : c->GetName();
-    if (!c->GetValue().empty()) s += "=" + c->GetValue();
-    if (c->GetFirstChild() != nullptr) s += "{" + Dump(c) + "}";
-  }
-  return s;
-}
 
 class TempDir {
  public:

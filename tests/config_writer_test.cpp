@@ -8,19 +8,10 @@
 #include <string>
 
 #include "config/CFGDocument.h"
+#include "tests/support/cfg_dump.h"
 
 namespace {
 
-std::string Dump(CFGNode* node) {
-  std::string s;
-  for (CFGNode* c = node->GetFirstChild(); c != nullptr; c = c->GetNextNode()) {
-    if (!s.empty()) s += ',';
-    s += c->GetName().empty() ? std::string("~") : c->GetName();
-    if (!c->GetValue().empty()) s += "=" + c->GetValue();
-    if (c->GetFirstChild() != nullptr) s += "{" + Dump(c) + "}";
-  }
-  return s;
-}
 
 std::string Generated(CFGDocument& doc) {
   std::string text;

@@ -10,38 +10,11 @@
 
 #include "digger/racejs.h"
 #include "field/zeme.h"
+#include "tests/support/sargata_maska.h"
 #include "shell/globali.h"
 
 namespace {
 
-const Uint32 SARGS = 0x000764;  // guard pixels: pick-up 7, hardness 100
-
-// A mask in the fixed layout inside a larger buffer whose rim holds guard pixels, so that
-// a read or write outside the surface shows up.
-struct SargataMaska {
-  static const int MALA = 48;
-  std::vector<Uint32> buferis;
-  int w, h, solis;
-  SDL_Surface* s;
-  SargataMaska(int w_, int h_, Uint32 vertiba) : w(w_), h(h_), solis(w_ + 2 * MALA) {
-    buferis.assign((size_t)solis * (h + 2 * MALA), SARGS);
-    for (int y = 0; y < h; y++)
-      for (int x = 0; x < w; x++) Pikselis(x, y) = vertiba;
-    s = SDL_CreateRGBSurfaceFrom(&buferis[(size_t)MALA * solis + MALA], w, h, 32, solis * 4,
-                                 0xFF0000, 0xFF00, 0xFF, 0);
-  }
-  ~SargataMaska() { SDL_FreeSurface(s); }
-  Uint32& Pikselis(int x, int y) { return buferis[(size_t)(y + MALA) * solis + x + MALA]; }
-  int SargiMainiti() const {
-    int n = 0;
-    for (int y = 0; y < h + 2 * MALA; y++)
-      for (int x = 0; x < solis; x++) {
-        const bool ieksa = y >= MALA && y < MALA + h && x >= MALA && x < MALA + w;
-        if (!ieksa && buferis[(size_t)y * solis + x] != SARGS) n++;
-      }
-    return n;
-  }
-};
 
 // A 21 x 21 collision mask in the screen's format, every pixel of colour krasa.
 SDL_Surface* Maska(Uint32 krasa) {
@@ -569,34 +542,6 @@ TEST(RacejaBildes, ScratchMaskAndSheetLimits) {
   EXPECT_EQ("", testing::internal::GetCapturedStderr()) << "a missing file is told at loading";
 }
 
-// Runs in a fresh folder of its own and returns to the run folder afterwards.
-class PagaiduMape {
- public:
-  PagaiduMape() {
-    char veidne[] = "/tmp/delvorn_racejs_XXXXXX";
-    cels_ = mkdtemp(veidne);
-    char* vecais = getcwd(NULL, 0);
-    vecais_ = vecais;
-    free(vecais);
-    EXPECT_EQ(0, chdir(cels_.c_str()));
-    mkdir("ui", 0755);
-    mkdir("ui/rani", 0755);
-  }
-  ~PagaiduMape() {
-    EXPECT_EQ(0, chdir(vecais_.c_str()));
-    EXPECT_EQ(0, system(("rm -rf '" + cels_ + "'").c_str()));
-  }
-  static void Bilde(const char* fails, int w, int h) {
-    SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 24, 0xFF0000, 0xFF00, 0xFF, 0);
-    SDL_FillRect(s, NULL, 0xFFFFFF);
-    ASSERT_EQ(0, SDL_SaveBMP(s, fails));
-    SDL_FreeSurface(s);
-  }
-
- private:
-  std::string cels_;
-  std::string vecais_;
-};
 
 const char* const VAJADZIGIE[] = {"ui/rani/ani_soljo.png", "ui/rani/ani_rok.png",
                                   "ui/rani/ani_cert.png",  "ui/rani/ani_pneimo.png",

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "inventory/inventars.h"
+#include "tests/support/sargata_maska.h"
 
 namespace {
 
@@ -34,35 +35,6 @@ std::vector<std::pair<unsigned, int>> Aiznemtie(const Inventars_V2& inv) {
 typedef std::vector<std::pair<unsigned, int>> Soma;
 const Soma RIKI = {{1, 0}, {2, 0}, {3, 0}};
 
-// Runs in a fresh folder of its own and returns to the run folder afterwards.
-class PagaiduMape {
- public:
-  PagaiduMape() {
-    char veidne[] = "/tmp/delvorn_inv_XXXXXX";
-    cels_ = mkdtemp(veidne);
-    char* vecais = getcwd(NULL, 0);
-    vecais_ = vecais;
-    free(vecais);
-    EXPECT_EQ(0, chdir(cels_.c_str()));
-    mkdir("ui", 0755);
-  }
-  ~PagaiduMape() {
-    EXPECT_EQ(0, chdir(vecais_.c_str()));
-    std::string komanda = "rm -rf '" + cels_ + "'";
-    EXPECT_EQ(0, system(komanda.c_str()));
-  }
-  // Writes a w x h picture of one colour (BMP content; the loader goes by content).
-  static void Bilde(const char* fails, int w, int h, Uint32 krasa) {
-    SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xFF0000, 0xFF00, 0xFF, 0);
-    SDL_FillRect(s, NULL, krasa);
-    ASSERT_EQ(0, SDL_SaveBMP(s, fails));
-    SDL_FreeSurface(s);
-  }
-
- private:
-  std::string cels_;
-  std::string vecais_;
-};
 
 TEST(Soma, FreshBagHoldsTheThreeToolsAndNothingElse) {
   Inventars_V2 inv;
