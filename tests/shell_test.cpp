@@ -64,6 +64,7 @@ bool StartOnFakeClock(SpelesCikls& c, const std::string& dir) {
 }
 
 void StartIn(const std::string& dir) {
+  setenv("SDL_VIDEODRIVER", "dummy", 1);  // a fatal message must never wait for a dialog here
   if (chdir(dir.c_str()) != 0) exit(99);
   char* argv[] = {arg0, NULL};
   SpelesCikls c;
