@@ -7,6 +7,7 @@
 #ifndef DELVORN_CONFIG_CFGDOCUMENT_H
 #define DELVORN_CONFIG_CFGDOCUMENT_H
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -67,6 +68,10 @@ class CFGNode {
   void _GenerateRecursive(std::string& str, std::string indent);
   // Appends this node's own name and value part.
   void _Print(std::string& str);
+  // Visits this node and its subtree in document order without recursion: `enter` before a
+  // node's children, `leave` after them, each with the node's (capped) indent level.
+  typedef std::function<void(CFGNode*, unsigned int)> Visit;
+  void _Walk(const Visit& enter, const Visit& leave);
 };
 
 // The root of one file's tree, with the reader and the writer.

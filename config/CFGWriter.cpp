@@ -45,55 +45,49 @@ void CFGNode::_Print(std::string& str) {
   }
 }
 
-void CFGNode::_GenerateRecursive(std::string& str, std::string indent) {
-  auto begin = [&](CFGNode* node, unsigned int depth) {
-    str += indent;
-    str.append(depth, '\t');
-    node->_Print(str);
-    if (!node->_mNodes.empty()) str += "={\n";
-  };
+void CFGNode::_Walk(const Visit& enter, const Visit& leave) {
   std::vector<Open> stack;
-  begin(this, 0);
+  enter(this, 0);
   stack.push_back(Open{this, 0, 0});
   while (!stack.empty()) {
     Open& top = stack.back();
     if (top.next < top.node->_mNodes.size()) {
       CFGNode* child = top.node->_mNodes[top.next++];
       const unsigned int depth = Deeper(top.depth);
-      begin(child, depth);
+      enter(child, depth);
       stack.push_back(Open{child, 0, depth});
       continue;
     }
-    if (!top.node->_mNodes.empty()) {
-      str += indent;
-      str.append(top.depth, '\t');
-      str += "}\n";
-    }
+    leave(top.node, top.depth);
     stack.pop_back();
   }
+}
+
+void CFGNode::_GenerateRecursive(std::string& str, std::string indent) {
+  _Walk(
+      [&](CFGNode* node, unsigned int depth) {
+        str += indent;
+        str.append(depth, '\t');
+        node->_Print(str);
+        if (!node->_mNodes.empty()) str += "={\n";
+      },
+      [&](CFGNode* node, unsigned int depth) {
+        if (node->_mNodes.empty()) return;
+        str += indent;
+        str.append(depth, '\t');
+        str += "}\n";
+      });
 }
 
 void CFGNode::RecursiveDebugOutput(int shift) {
   // A negative shift would turn into some four billion spaces.
   const unsigned int base = shift < 0 ? 0u : static_cast<unsigned int>(shift);
-  auto line = [&](CFGNode* node, unsigned int depth) {
-    PShift(base + depth);
-    std::cout << "node: " << (node->_mName.empty() ? std::string("unnamed") : node->_mName);
-    if (!node->_mValue.empty()) std::cout << ", value: " << node->_mValue;
-    std::cout << std::endl;
-  };
-  std::vector<Open> stack;
-  line(this, 0);
-  stack.push_back(Open{this, 0, 0});
-  while (!stack.empty()) {
-    Open& top = stack.back();
-    if (top.next < top.node->_mNodes.size()) {
-      CFGNode* child = top.node->_mNodes[top.next++];
-      const unsigned int depth = Deeper(top.depth);
-      line(child, depth);
-      stack.push_back(Open{child, 0, depth});
-      continue;
-    }
-    stack.pop_back();
-  }
+  _Walk(
+      [&](CFGNode* node, unsigned int depth) {
+        PShift(base + depth);
+        std::cout << "node: " << (node->_mName.empty() ? std::string("unnamed") : node->_mName);
+        if (!node->_mValue.empty()) std::cout << ", value: " << node->_mValue;
+        std::cout << std::endl;
+      },
+      [](CFGNode*, unsigned int) {});
 }

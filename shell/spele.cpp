@@ -33,7 +33,8 @@ void RakstitVirsrakstu() {
   memset(rinda + 1, '-', IEKSA);
   rinda[IEKSA + 1] = '+';
   rinda[IEKSA + 2] = 0;
-  printf("%s\n|%-*s|\n%s\n", rinda, IEKSA, "                  Delvorn", rinda);
+  const int ATKAPE = 18;
+  printf("%s\n|%*s%-*s|\n%s\n", rinda, ATKAPE, "", IEKSA - ATKAPE, VIRSRAKSTS, rinda);
 }
 
 void Fatali(int statuss, const char* formats, const char* kluda) {

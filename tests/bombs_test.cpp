@@ -10,6 +10,7 @@
 #include "field/nejauss.h"
 #include "field/zeme.h"
 #include "tests/support/sargata_maska.h"
+#include "tests/support/testutil.h"
 #include "shell/globali.h"
 #include "shell/ierices.h"
 
@@ -21,11 +22,7 @@ Uint32 FiktivaisLaiks() { return fiktivais_laiks; }
 
 class Bumbas : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO));
-    screen = SDL_SetVideoMode(800, 600, 32, 0);
-    ASSERT_TRUE(screen != NULL);
-  }
+  static void SetUpTestSuite() { ASSERT_TRUE(OpenTestScreen() != NULL); }
   void SetUp() override {
     lauks = new Laukums(0, 0, "nav/siets.bmp", "nav/zeme.bmp", "nav/pamats.bmp");
     // Strips are set per test; the run folder's own are not wanted here.

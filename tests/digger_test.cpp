@@ -11,6 +11,7 @@
 #include "digger/racejs.h"
 #include "field/zeme.h"
 #include "tests/support/sargata_maska.h"
+#include "tests/support/testutil.h"
 #include "shell/globali.h"
 
 namespace {
@@ -36,11 +37,7 @@ SDL_Surface* RgbaVirsma(int w, int h) {
 
 class Racejs : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO));
-    screen = SDL_SetVideoMode(800, 600, 32, 0);
-    ASSERT_TRUE(screen != NULL);
-  }
+  static void SetUpTestSuite() { ASSERT_TRUE(OpenTestScreen() != NULL); }
   void SetUp() override {
     maska = new SargataMaska(800, 600, 0);
     L1 = new Laukums(0, 0, "nav/siets.bmp", "nav/zeme.bmp", "nav/pamats.bmp");
