@@ -7,6 +7,7 @@
 
 #include "bench/bench.h"
 #include "field/zeme.h"
+#include "menu/Menu.h"
 #include "shell/globali.h"
 #include "shell/ierices.h"
 #include "shell/spele.h"
@@ -28,7 +29,8 @@ void Run() {
   BenchReport("memcpy of one 800x600x32 picture", copy);
 
   // The frame as the game runs it, with the sleep taken out (the fake clock only counts).
-  ierices.Tagad = BenchNow;
+  // The intro plays through at once on a clock that jumps 100 ms per reading.
+  ierices.Tagad = [] { return benchNow += 100; };
   ierices.Gulet = BenchSleep;
   static char arg0[] = "delvorn";
   char* argv[] = {arg0, NULL};
@@ -38,6 +40,8 @@ void Run() {
   Sakt(c, 1, argv);
   fclose(stdout);
   stdout = keep;
+  ierices.Tagad = BenchNow;
+  mainmenu->selected_screen = 0;  // the frame in play
   if (!L1 || !L1->Siets) {
     printf("no field to draw\n");
     return;

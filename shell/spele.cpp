@@ -8,8 +8,11 @@
 
 #include "digger/racejs.h"
 #include "field/zeme.h"
+#include "input/Dzoistiks.h"
 #include "inventory/inventars.h"
+#include "menu/Menu.h"
 #include "objects/PakuMgr.h"
+#include "shell/gaita.h"
 #include "shell/globali.h"
 #include "shell/ierices.h"
 #include "shell/platforma.h"
@@ -21,10 +24,6 @@ const char* const VIRSRAKSTS = "Delvorn";
 const int PLATUMS = 800, AUGSTUMS = 600, DZILUMS = 32;
 const int KADRA_MS = 40;
 const char* const LAUKA_BILDE = "map/pamats1.bmp";
-
-// The screen the main screen shows; 0 = playing. The main screen comes with the menus;
-// until then the game is always in play.
-unsigned Ekrans() { return 0; }
 
 void RakstitVirsrakstu() {
   const int IEKSA = 45;
@@ -81,21 +80,31 @@ void KlavisNospiesta(SpelesCikls& c, SDLKey klavis) {
     case SDLK_LEFT: L1->Parbidit(9); break;
     case SDLK_RIGHT: L1->Parbidit(3); break;
     case SDLK_SPACE: c.kustiba = 1; break;
+    case SDLK_F1: IeladetSpelei(c, limenis); break;  // the whole level again
+    case SDLK_F2:  // only the level's objects again
+      c.paku_mgr->DzestVisu();
+      c.paku_mgr->IeladetPakasNoFaila(limenis);
+      break;
     case SDLK_F3:  // full health and a 100-second battery
       pirmais->Veseliba = 100.0f;
       pirmais->baterijas = 100000;
       pirmais->baterijas_laiks = 100000;
       break;
-    // The other keys (2, F1, F2, left Shift) come with digging, health and levels.
+    // The other keys (2, left Shift) come with digging and health.
     default: break;
   }
 }
 
-// The shell's own input: the walking request, the view keys and the quit event. Escape,
-// digging and the main screen's input come with the play flow and the menus.
+// The shell's own input, after the main screen has seen the event.
 void ApstradatNotikumu(SpelesCikls& c) {
   switch (c.event.type) {
     case SDL_KEYDOWN: KlavisNospiesta(c, c.event.key.keysym.sym); break;
+    case SDL_KEYUP:  // Escape opens the main menu when it is let go, not when pressed
+      if (c.event.key.keysym.sym == SDLK_ESCAPE) {
+        mainmenu->action = 1;
+        mainmenu->selected_screen = 1;
+      }
+      break;
     case SDL_MOUSEBUTTONDOWN:
       if (c.event.button.button == SDL_BUTTON_LEFT) c.kustiba = 1;
       break;
@@ -107,6 +116,37 @@ void ApstradatNotikumu(SpelesCikls& c) {
   }
 }
 
+// Start-up step 20 without a level: the slides until they end, Escape cuts them short. A
+// closed window ends the show and the program, as it would in the frame loop.
+void RaditIevadu(SpelesCikls& c) {
+  Intro* intro = new Intro();
+  while (intro->Update(ierices.Tagad(), screen)) {
+    while (SDL_PollEvent(&c.event)) {
+      if (c.event.type == SDL_QUIT) c.done = 1;
+      intro->ReceiveInput(c.event);
+    }
+    if (c.done) break;
+    SDL_UpdateRect(screen, 0, 0, 0, 0);
+  }
+  delete intro;
+}
+
+// Frame steps 6 and 7: joystick buttons, then steering and one step while the digger can.
+void Vadit(SpelesCikls& c) {
+  const bool ar_dzoistiku = c.dzoistiks_ir && c.dzoistiks->atverts;
+  if (ar_dzoistiku) {
+    c.kustiba = c.dzoistiks->Poga(0) ? 1 : 0;
+    if (c.dzoistiks->Poga(1)) {}  // MERGE: pirmais->Rakt() once digging lands
+  }
+  if (pirmais->Veseliba > 0 && pirmais->baterijas > 1 && Ekrans() == 0) {
+    if (ar_dzoistiku)
+      pirmais->virziens = (int)c.dzoistiks->XYLentjis();
+    else
+      pirmais->Pagriezt(c.pelex, c.peley);
+    pirmais->Parvietot(c.kustiba);
+  }
+}
+
 }  // namespace
 
 void Sakt(SpelesCikls& c, int argc, char** argv) {
@@ -115,6 +155,9 @@ void Sakt(SpelesCikls& c, int argc, char** argv) {
   c.pele = 0;
   c.sk[0] = 0;
   c.paku_mgr = NULL;
+  c.kursors = NULL;
+  c.dzoistiks = NULL;
+  c.neieladejas.clear();
   RakstitVirsrakstu();                                          // 1
   c.dzoistiks_ir = argc > 3 && atoi(argv[3]) > 0;               // 2
   AtvertFontus();                                               // 3-6
@@ -134,25 +177,28 @@ void Sakt(SpelesCikls& c, int argc, char** argv) {
   L1->ParindeksetAptiekas();                                    // 15
   L1->ZimLauk(0, 0, 0, 0, 1);
   SDL_ShowCursor(0);                                            // 16
-  // 17: the cursor (with the cursor); the object manager and its contact callback.
+  c.kursors = new DumshKursors();                               // 17
   c.paku_mgr = new PakuMenedzeris();
   c.paku_mgr->RegistretKrustosanasFunktoru(KrustoSpeletaju);
-  // 18: the main screen (with the menus).
+  mainmenu = new MainScreen();                                  // 18
   printf("saakt\n%d\n", argc);                                  // 19
   fflush(stdout);
   if (argc > 2) {                                               // 20
-    // The level loader comes with the level files; the path is kept for new game.
+    mainmenu->action = 0;
+    IeladetSpelei(c, argv[2]);
     limenis = argv[2];
   } else {
-    // The intro comes with the menus.
+    RaditIevadu(c);
   }
-  // 21: the joystick (with the joystick).
+  c.dzoistiks = new Dzoistiks();                                // 21
+  c.dzoistiks->Atvert(0);
 }
 
 void Kadrs(SpelesCikls& c) {
   c.paku_mgr->TestetKrustosanos(pirmais->GetX(), pirmais->GetY(), 12);  // 1
   while (SDL_PollEvent(&c.event)) {                             // 2
     SDL_JoystickUpdate();
+    mainmenu->ReceiveInput(c.event);
     ApstradatNotikumu(c);
   }
   if (pirmais->kustibu_pauze != 0)                              // 3
@@ -162,12 +208,7 @@ void Kadrs(SpelesCikls& c) {
   L1->ZimLauk(pirmais->GetX(), pirmais->GetY(), 21, 21, 0);     // 4
   L1->ZimLauk(7, 520, 60, 72, 0);
   c.pele = ierices.Pele(&c.pelex, &c.peley);                    // 5
-  // 6: joystick buttons (with the joystick).
-  // 7: the joystick's heading replaces the mouse's when joystick play comes.
-  if (pirmais->Veseliba > 0 && pirmais->baterijas > 1 && Ekrans() == 0) {
-    pirmais->Pagriezt(c.pelex, c.peley);
-    pirmais->Parvietot(c.kustiba);
-  }
+  Vadit(c);                                                     // 6, 7
   pirmais->Kadri();                                             // 8
   L1->BiditKadrus();
   L1->ZimLauk(7, 385, 249, 200, 1);                             // 9
@@ -176,25 +217,32 @@ void Kadrs(SpelesCikls& c) {
   pirmais->Attelot();                                           // 12
   // 13: the inventory panel (with the panel).
   // 14: the health update (with health and battery).
-  // 15: the level and battery clocks (with the play flow).
-  // 16: the game cursor (with the cursor).
+  ZimetPulksteni(c);                                            // 15
+  if (Ekrans() == 0) ZimetSpelesKursoru(c);                     // 16
   c.laiks = raamji(ierices.Tagad());                            // 17
   if (Ekrans() == 0) pirmais->baterijas -= c.laiks;             // 18
   if (pirmais->baterijas <= 0) pirmais->baterijas = 1;
   c.gaidit = KADRA_MS - c.laiks;                                // 19
   if (c.gaidit < 0) c.gaidit = 0;
   ierices.Gulet((Uint32)c.gaidit);
-  // 20: the end-of-game check (with the play flow).
-  // 21: the menu action (with the play flow), only when Ekrans() is not 0.
-  // 22, 23: the main screen and the menu cursor (with the menus).
+  ParbauditBeigas();                                            // 20
+  if (Ekrans() != 0) IzpilditDarbibu(c);                        // 21
+  mainmenu->Update(ierices.Tagad(), screen);                    // 22
+  if (Ekrans() != 0) {                                          // 23
+    ierices.Pele(&c.pelex, &c.peley);
+    c.kursors->ZimetMenuzim(screen, c.pelex, c.peley);
+  }
   SDL_Flip(screen);                                             // 24
 }
 
 int Beigt(SpelesCikls& c) {
-  // The main screen goes first once it exists; the field, the digger, the fonts and the
-  // joystick are left to the end of the process.
+  // The field, the digger, the fonts and the joystick are left to the end of the process.
+  delete mainmenu;
+  mainmenu = NULL;
   delete c.paku_mgr;
   c.paku_mgr = NULL;
+  delete c.kursors;
+  c.kursors = NULL;
   return 0;
 }
 

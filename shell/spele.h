@@ -5,7 +5,11 @@
 
 #include <SDL.h>
 
+#include <string>
+
 class PakuMenedzeris;
+class DumshKursors;
+class Dzoistiks;
 
 // The entry function's state that lives through the frame loop.
 struct SpelesCikls {
@@ -20,6 +24,9 @@ struct SpelesCikls {
   Uint8 pele;    // mouse button mask
   char sk[16];   // one clock's text: "mm:ss" and its terminator
   PakuMenedzeris* paku_mgr;  // the level's objects, from start-up to shutdown
+  DumshKursors* kursors;     // the game's own pointers
+  Dzoistiks* dzoistiks;      // joystick 0, used only when it opened and was asked for
+  std::string neieladejas;   // the level path whose failed load was last reported
 };
 
 // Start-up; a fatal failure ends the process with its status (1 fonts or SDL, 2 video,

@@ -11,7 +11,11 @@
 #include <fstream>
 #include <sstream>
 
+#include <gtest/gtest.h>
+
 #include "shell/globali.h"
+#include "shell/ierices.h"
+#include "shell/spele.h"
 
 SDL_Surface* OpenTestScreen() {
   setenv("SDL_VIDEODRIVER", "dummy", 0);
@@ -96,4 +100,19 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
   close(o);
   close(e);
   return r;
+}
+
+namespace {
+Uint32 introNow = 0;
+Uint32 IntroNow() { return introNow += 100; }
+}  // namespace
+
+std::string StartPastIntro(SpelesCikls& c, int argc, char** argv) {
+  Uint32 (*own)() = ierices.Tagad;
+  ierices.Tagad = IntroNow;
+  testing::internal::CaptureStdout();
+  Sakt(c, argc, argv);
+  std::string out = testing::internal::GetCapturedStdout();
+  ierices.Tagad = own;
+  return out;
 }

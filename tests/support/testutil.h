@@ -34,4 +34,11 @@ struct RunResult {
 RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
                      const std::vector<std::string>& env, const std::string& cwd);
 
+struct SpelesCikls;
+// Start-up as the game runs it, but with a clock that moves 100 ms at every reading while
+// the intro plays, so that the slides run through at once; then the test's own clock is
+// put back. Returns what start-up wrote on standard output.
+std::string StartPastIntro(SpelesCikls& c, int argc, char** argv);
+
 #endif
+

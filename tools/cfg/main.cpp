@@ -2,14 +2,12 @@
 //
 // The file is read exactly as the game reads it (CFGDocument::ReadFile); the tool only adds a
 // reason on standard error when that read fails.
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <iostream>
 #include <sstream>
 #include <string>
 
 #include "config/CFGDocument.h"
+#include "config/CFGIemesls.h"
 
 namespace {
 
@@ -30,32 +28,6 @@ const char HELP[] =
     "what the reader itself printed (\"scope err\" when the braces do not balance), standard error\n"
     "one line saying why (the file is missing or unreadable, is empty, its { and } do not balance,\n"
     "or a } closes the top level), and the exit status is 1. Bad usage gives exit status 2.\n";
-
-// Why the game's reader would refuse the file before parsing it; empty when it would not.
-std::string PreCheck(const std::string& path) {
-  errno = 0;
-  FILE* f = std::fopen(path.c_str(), "r");
-  if (f == nullptr) return std::string("cannot open it: ") + std::strerror(errno);
-  std::string reason;
-  if (std::fseek(f, 0, SEEK_END) != 0) {
-    reason = "its size cannot be determined (not a regular file)";
-  } else {
-    const long size = std::ftell(f);
-    if (size < 0 || std::fseek(f, 0, SEEK_SET) != 0) {
-      reason = "its size cannot be determined (not a regular file)";
-    } else if (size == 0) {
-      reason = "the file is empty";
-    } else {
-      char chunk[65536];
-      errno = 0;
-      while (std::fread(chunk, 1, sizeof(chunk), f) > 0) {
-      }
-      if (std::ferror(f)) reason = std::string("cannot read it: ") + std::strerror(errno);
-    }
-  }
-  std::fclose(f);
-  return reason;
-}
 
 int Fail(const std::string& path, const std::string& reason) {
   std::cerr << "delvorn-cfg: " << path << " could not be read or parsed: " << reason << std::endl;
@@ -95,7 +67,7 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  const std::string early = PreCheck(path);
+  const std::string early = CFGFailaKluda(path);
   if (!early.empty()) return Fail(path, early);
 
   // The reader says "scope err" on standard output when the braces do not balance; that line is
@@ -106,12 +78,7 @@ int main(int argc, char** argv) {
   const bool ok = doc.ReadFile(path);
   std::cout.rdbuf(out);
   std::cout << said.str() << std::flush;
-  if (!ok) {
-    if (said.str().find("scope err") != std::string::npos) {
-      return Fail(path, "its { and } do not balance (comments excluded, quotes included)");
-    }
-    return Fail(path, "a } closes the top level before the end of the file");
-  }
+  if (!ok) return Fail(path, CFGParsesKluda(path, said.str()));
 
   if (generate) {
     std::string text;

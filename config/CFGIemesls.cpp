@@ -1,0 +1,36 @@
+// Reasons for refused configuration files, shared by the game and the level tools.
+#include "config/CFGIemesls.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+std::string CFGFailaKluda(const std::string& cels) {
+  errno = 0;
+  FILE* f = std::fopen(cels.c_str(), "r");
+  if (f == nullptr) return std::string("cannot open it: ") + std::strerror(errno);
+  std::string iemesls;
+  long izmers = -1;
+  if (std::fseek(f, 0, SEEK_END) == 0) izmers = std::ftell(f);
+  if (izmers < 0 || std::fseek(f, 0, SEEK_SET) != 0) {
+    iemesls = "its size cannot be determined (not a regular file)";
+  } else if (izmers == 0) {
+    iemesls = "the file is empty";
+  } else {
+    char gabals[65536];
+    errno = 0;
+    while (std::fread(gabals, 1, sizeof(gabals), f) > 0) {
+    }
+    if (std::ferror(f)) iemesls = std::string("cannot read it: ") + std::strerror(errno);
+  }
+  std::fclose(f);
+  return iemesls;
+}
+
+std::string CFGParsesKluda(const std::string& cels, const std::string& izvade) {
+  const std::string agri = CFGFailaKluda(cels);
+  if (!agri.empty()) return agri;
+  if (izvade.find("scope err") != std::string::npos)
+    return "its { and } do not balance (comments excluded, quotes included)";
+  return "a } closes the top level before the end of the file";
+}

@@ -1,0 +1,163 @@
+// The main screen: the main menu, the message, level-won and level-lost panels.
+#include <SDL_ttf.h>
+
+#include "menu/Menu.h"
+#include "shell/globali.h"
+#include "shell/ierices.h"
+
+namespace {
+
+struct PogasVieta {
+  Button MainScreen::*poga;
+  unsigned x, y, w, h;
+  const char* normala;
+  const char* izveleta;
+};
+
+const PogasVieta POGAS[] = {
+    {&MainScreen::bt_newgame, 111, 518, 135, 57, "ui/menu/bt_newgame.png", "ui/menu/bts_newgame.png"},
+    {&MainScreen::bt_continue, 257, 518, 168, 57, "ui/menu/bt_continue.png", "ui/menu/bts_continue.png"},
+    {&MainScreen::bt_level, 441, 518, 168, 57, "ui/menu/bt_level.png", "ui/menu/bts_level.png"},
+    {&MainScreen::bt_exit, 623, 518, 71, 57, "ui/menu/bt_exit.png", "ui/menu/bts_exit.png"},
+    {&MainScreen::bt_close, 348, 387, 104, 67, "ui/menu/bt_aizvert.png", "ui/menu/bts_aizvert.png"},
+    {&MainScreen::bt_nextlevel, 348, 362, 104, 67, "ui/menu/bt_turpinat.png", "ui/menu/bts_turpinat.png"},
+    {&MainScreen::bt_restartlevel, 348, 362, 104, 67, "ui/menu/bt_parspelet.png", "ui/menu/bts_parspelet.png"},
+};
+
+struct FonaVieta {
+  BackgroundImage MainScreen::*fons;
+  unsigned x, y, w, h;
+  const char* fails;
+};
+
+const FonaVieta FONI[] = {
+    {&MainScreen::bgi_main, 0, 0, 800, 600, "ui/menu/main.jpg"},
+    {&MainScreen::bgi_target, 237, 190, 326, 221, "ui/logs.png"},
+    {&MainScreen::bgi_win, 237, 190, 326, 221, "ui/vinnests.png"},
+    {&MainScreen::bgi_lost, 237, 190, 326, 221, "ui/zaudejums.png"},
+};
+
+const int RINDAS_SOLIS = 11;
+const unsigned CENTRS_X = 400;
+const int ZINJAS_Y = 260;     // the message panel
+const int ZINJAS_Y_BEIGU = 284;  // the level-won and level-lost panels
+
+void Atbrivot(SDL_Surface*& s) {
+  if (s) SDL_FreeSurface(s);
+  s = nullptr;
+}
+
+}  // namespace
+
+MainScreen::MainScreen() {
+  for (const FonaVieta& f : FONI) {
+    BackgroundImage& b = this->*(f.fons);
+    b.SetRect(f.x, f.y, f.w, f.h);
+    b.img.normal = IeladetMenuBildi(f.fails);
+    b.isVisible = true;
+  }
+  for (const PogasVieta& p : POGAS) {
+    Button& b = this->*(p.poga);
+    b.SetRect(p.x, p.y, p.w, p.h);
+    b.img.normal = IeladetMenuBildi(p.normala);
+    b.img.selected = IeladetMenuBildi(p.izveleta);
+    b.isVisible = true;
+  }
+  text.clear();
+  action = 1;
+  selected_screen = 1;
+}
+
+MainScreen::~MainScreen() {
+  for (const FonaVieta& f : FONI) Atbrivot((this->*(f.fons)).img.normal);
+  for (const PogasVieta& p : POGAS) {
+    Atbrivot((this->*(p.poga)).img.normal);
+    Atbrivot((this->*(p.poga)).img.selected);
+  }
+}
+
+void MainScreen::ReceiveInput(SDL_Event& notikums) {
+  if (selected_screen == 0) return;
+  int x = 0, y = 0;
+  ierices.Pele(&x, &y);
+  Button* visas[] = {&bt_newgame, &bt_continue, &bt_level,       &bt_exit,
+                     &bt_close,   &bt_nextlevel, &bt_restartlevel};
+  for (Button* b : visas) b->Update(x, y, 0);
+  if (notikums.type != SDL_MOUSEBUTTONUP || notikums.button.button != SDL_BUTTON_LEFT) return;
+  // Each button that gives its code is un-hovered at once, so a later page does not open
+  // with a button lit that the pointer left long ago.
+  auto Dot = [this](Button& b, unsigned kods) {
+    if (!b.isSelected) return;
+    action = kods;
+    b.isSelected = false;
+  };
+  switch (selected_screen) {
+    case 1:
+      Dot(bt_newgame, 2);
+      Dot(bt_exit, 5);
+      Dot(bt_continue, 3);
+      break;
+    case 3: Dot(bt_close, 3); break;
+    case 4: Dot(bt_nextlevel, 6); break;
+    case 5: Dot(bt_restartlevel, 7); break;
+    default: break;
+  }
+}
+
+unsigned MainScreen::Update(unsigned, SDL_Surface* merkis) {
+  switch (selected_screen) {
+    case 1:
+      bgi_main.Blit(merkis);
+      bt_newgame.Blit(merkis);
+      bt_continue.Blit(merkis);
+      bt_level.Blit(merkis);
+      bt_exit.Blit(merkis);
+      break;
+    case 2: bgi_game.Blit(merkis); break;
+    case 3:
+      bgi_target.Blit(merkis);
+      bt_close.Blit(merkis);
+      PrintMessage(merkis, CENTRS_X, ZINJAS_Y, text);
+      break;
+    case 4:
+      bgi_win.Blit(merkis);
+      PrintMessage(merkis, CENTRS_X, ZINJAS_Y_BEIGU, text);
+      bt_nextlevel.Blit(merkis);
+      break;
+    case 5:
+      bgi_lost.Blit(merkis);
+      PrintMessage(merkis, CENTRS_X, ZINJAS_Y_BEIGU, text);
+      bt_restartlevel.Blit(merkis);
+      break;
+    default: break;
+  }
+  return action;
+}
+
+void MainScreen::PrintMessage(SDL_Surface* merkis, int, int y, const std::string& zinja) {
+  std::string rinda;
+  int p = y - RINDAS_SOLIS;
+  for (size_t i = 0; i < zinja.size(); i++) {
+    const char z = zinja[i];
+    if (z != '\n') rinda += z;
+    if (z == '\n' || i + 1 == zinja.size()) {
+      p += RINDAS_SOLIS;
+      if (!rinda.empty()) ZiimeeTekstuC(merkis, font2, CENTRS_X, (unsigned)p, rinda.c_str(), 0, 0, 0);
+      rinda.clear();
+    }
+  }
+}
+
+void MainScreen::ZiimeeTekstuC(SDL_Surface* merkis, TTF_Font* f, unsigned x, unsigned y,
+                               const char* teksts, unsigned r, unsigned g, unsigned b) {
+  // Without the font the message is skipped rather than drawn with nothing.
+  if (!f || !teksts || !merkis) return;
+  SDL_Color krasa = {(Uint8)r, (Uint8)g, (Uint8)b, 0};
+  SDL_Surface* virsma = TTF_RenderUTF8_Blended(f, teksts, krasa);
+  int w = 0;
+  TTF_SizeText(f, teksts, &w, NULL);
+  if (!virsma) return;
+  SDL_Rect kur = {(Sint16)((int)x - w / 2), (Sint16)y, 0, 0};
+  SDL_BlitSurface(virsma, NULL, merkis, &kur);
+  SDL_FreeSurface(virsma);
+}

@@ -1,0 +1,142 @@
+// Screens and menus: picture buttons and backgrounds, the main screen with its pages and
+// action codes, the intro slides, and the game's own two cursors.
+//
+// The main screen is the game's state machine: selected_screen (0 playing, 1 main menu,
+// 3 message, 4 level won, 5 level lost) and action (2 new game, 3 continue/close, 5 exit,
+// 6 next level, 7 restart). Buttons set action; the shell carries it out.
+#ifndef DELVORN_MENU_MENU_H
+#define DELVORN_MENU_MENU_H
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+#include <string>
+
+// Loads a menu picture in the screen's format (alpha kept where the file has it); null when
+// it does not load, and the widget holding it is then simply not drawn.
+SDL_Surface* IeladetMenuBildi(const char* fails);
+
+// A picture button: normal and hovered pictures, and a hit rectangle that the first drawing
+// shrinks to the drawn picture.
+class Button {
+ public:
+  struct images {
+    SDL_Surface* normal = nullptr;
+    SDL_Surface* selected = nullptr;
+  };
+  bool isVisible = false;
+  SDL_Rect rect = {0, 0, 0, 0};
+  bool isSelected = false;
+  images img;
+
+  virtual ~Button() {}
+  // Hovered when (x, y) lies strictly inside rect; the border counts as outside.
+  virtual void Update(int x, int y, int nelieto);
+  // Draws the hovered or normal picture at rect's corner when visible and both pictures
+  // exist; SDL writes the clipped destination back into rect.
+  virtual void Blit(SDL_Surface* merkis);
+  void SetRect(unsigned x, unsigned y, unsigned w, unsigned h);
+};
+
+// A picture at a position; can also be cross-faded over another one.
+class BackgroundImage {
+ public:
+  struct images {
+    SDL_Surface* normal = nullptr;
+  };
+  SDL_Rect rect = {0, 0, 0, 0};
+  bool isVisible = false;
+  images img;
+
+  virtual ~BackgroundImage() {}
+  virtual void Blit(SDL_Surface* merkis);
+  void SetRect(unsigned x, unsigned y, unsigned w, unsigned h);
+  // Draws `no` (faded from), then this picture over it with per-surface alpha = the low
+  // 8 bits of necaurspidiba. Nothing when either picture is missing.
+  void Interpolate(SDL_Surface* merkis, BackgroundImage* no, unsigned necaurspidiba);
+};
+
+class MainScreen {
+ public:
+  std::string text;  // the message of screens 3, 4 and 5
+  Button bt_newgame;
+  Button bt_continue;
+  Button bt_exit;
+  Button bt_level;  // drawn and hovered, sets no action
+  Button bt_continuegame[10];
+  Button bt_close;
+  Button bt_nextlevel;
+  Button bt_restartlevel;
+  unsigned selected_screen;
+  unsigned action;
+  BackgroundImage bgi_main;
+  BackgroundImage bgi_game;  // never given a picture
+  BackgroundImage bgi_target;
+  BackgroundImage bgi_win;
+  BackgroundImage bgi_lost;
+
+  // Places and loads every widget; starts on the main menu with action 1.
+  MainScreen();
+  ~MainScreen();
+  MainScreen(const MainScreen&) = delete;
+  MainScreen& operator=(const MainScreen&) = delete;
+
+  // Hovering for every event, and a left-button release over a button sets its action.
+  // Does nothing while the game is played (screen 0).
+  void ReceiveInput(SDL_Event& notikums);
+  // Draws the shown screen; returns action.
+  unsigned Update(unsigned laiks, SDL_Surface* merkis);
+  // Lines of the message 11 pixels apart, the first at y, each centred on x = 400.
+  void PrintMessage(SDL_Surface* merkis, int x, int y, const std::string& zinja);
+  // One line of UTF-8 text centred on x, top at y.
+  void ZiimeeTekstuC(SDL_Surface* merkis, TTF_Font* f, unsigned x, unsigned y,
+                     const char* teksts, unsigned r, unsigned g, unsigned b);
+};
+
+// The opening slides: five holds, each cross-faded into the next.
+class Intro {
+ public:
+  static const int SLAIDI = 6;
+  int alpha;
+  bool isVisible;
+  Uint32 timer;      // start of the current fade
+  Uint32 waittimer;  // start of the current hold
+  unsigned selected_screen;
+  Uint32 fadetime;
+  Uint32 waittime;
+  Button bt_exit;
+  BackgroundImage bgi_screens[SLAIDI];
+
+  Intro();
+  virtual ~Intro();
+  Intro(const Intro&) = delete;
+  Intro& operator=(const Intro&) = delete;
+
+  // A released Escape ends the show.
+  void ReceiveInput(SDL_Event& notikums);
+  // Draws one step of the show at time `tagad`; false once it is over.
+  bool Update(Uint32 tagad, SDL_Surface* merkis);
+};
+
+// The game's own pointers: the heading strip beside the pointer in play, the arrow on menus.
+class DumshKursors {
+ public:
+  static const int KADRI = 37;  // headings 0, 10, ... 360
+  SDL_Surface* rotacijas;
+  SDL_Surface* parasts;
+
+  DumshKursors();
+  ~DumshKursors();
+  DumshKursors(const DumshKursors&) = delete;
+  DumshKursors& operator=(const DumshKursors&) = delete;
+
+  // The frame for the heading, centred 10 pixels right of and below the pointer; nothing
+  // when hidden (the pointer is on the digger) or the strip is missing.
+  void ZimetSpelei(SDL_Surface* merkis, int x, int y, int virziens, bool slept);
+  // The arrow centred on the pointer.
+  void ZimetMenuzim(SDL_Surface* merkis, int x, int y);
+  // Source x of the heading's frame in a strip `platums` wide.
+  static int KadraX(int platums, int virziens);
+};
+
+#endif

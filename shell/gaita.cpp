@@ -1,0 +1,107 @@
+// The play flow: loading levels for the shell, losing, the menu actions and the clocks.
+#include "shell/gaita.h"
+
+#include <stdio.h>
+
+#include "config/CFGIemesls.h"
+#include "digger/racejs.h"
+#include "inventory/inventars.h"
+#include "level/limenis.h"
+#include "menu/Menu.h"
+#include "shell/globali.h"
+#include "shell/ierices.h"
+#include "shell/sistema.h"
+
+const char* const NAVES_ZINJA = "Raceju ir piemeklejusi nave\n Megini velreiz";
+const char* const TUMSAS_ZINJA =
+    "Luktura baterijas ir beigusas,\n spuldze uz raceja kiveres nodziest un\n visapkart "
+    "iestajas tumsa.\n Izdzivosanas varbutiba lidzinas nullei";
+
+unsigned Ekrans() { return mainmenu ? mainmenu->selected_screen : 0; }
+
+bool IeladetSpelei(SpelesCikls& c, const std::string& cels) {
+  if (IeladetLimeni(cels, L1, pirmais, c.paku_mgr, nakamais_limenis)) {
+    c.neieladejas.clear();
+    return true;
+  }
+  if (c.neieladejas != cels || c.neieladejas.empty()) {
+    std::string iemesls = CFGFailaKluda(cels);
+    if (iemesls.empty()) iemesls = "it does not parse (its { and } do not balance)";
+    fprintf(stderr, "delvorn: the level \"%s\" could not be loaded: %s\n", cels.c_str(),
+            iemesls.c_str());
+    c.neieladejas = cels;
+  }
+  return false;
+}
+
+void PulkstenaTeksts(char* kur, unsigned izmers, unsigned sekundes) {
+  snprintf(kur, izmers, "%i:%i", (int)((sekundes / 60) % 60), (int)(sekundes % 60));
+}
+
+void ZimetPulksteni(SpelesCikls& c) {
+  const unsigned limenja = (ierices.Tagad() - limenja_sakums) / 1000u;
+  PulkstenaTeksts(c.sk, sizeof(c.sk), limenja);
+  ZiimeeTekstuL(screen, font, 60, 27, c.sk, 0, 0, 0);
+  const int baterijas = pirmais->baterijas / 1000;
+  PulkstenaTeksts(c.sk, sizeof(c.sk), (unsigned)baterijas);
+  ZiimeeTekstuC(screen, font, 34, 125, c.sk, 0, 0, 0);
+}
+
+void ZimetSpelesKursoru(SpelesCikls& c) {
+  c.pele = ierices.Pele(&c.pelex, &c.peley);
+  if (pirmais->inv2.atverts) {
+    c.kursors->ZimetMenuzim(screen, c.pelex, c.peley);
+    return;
+  }
+  const int att = 15;
+  const int dx = c.pelex - pirmais->GetX(), dy = c.peley - pirmais->GetY();
+  const bool virs = dx * dx + dy * dy < (att + att) * att;
+  c.kursors->ZimetSpelei(screen, c.pelex, c.peley, pirmais->virziens, virs);
+}
+
+void ParbauditBeigas() {
+  if (pirmais->Veseliba < 0) pirmais->Veseliba = 0;
+  if (Ekrans() != 0) return;
+  if (pirmais->Veseliba > 0 && pirmais->baterijas > 1) return;
+  spele_palaista = false;
+  if (pirmais->Veseliba <= 0) mainmenu->text = NAVES_ZINJA;
+  if (pirmais->baterijas <= 1) mainmenu->text = TUMSAS_ZINJA;
+  mainmenu->selected_screen = 5;
+  pirmais->darbiba = 6;
+  pirmais->kustibu_pauze = 1;
+}
+
+void IzpilditDarbibu(SpelesCikls& c) {
+  if (!mainmenu) return;
+  switch (mainmenu->action) {
+    case 2:  // new game: a successful load closes the menu itself
+      IeladetSpelei(c, limenis);
+      break;
+    case 3:  // continue, or close a message
+      if (!spele_palaista) break;
+      mainmenu->action = 0;
+      mainmenu->selected_screen = 0;
+      break;
+    case 5:
+      mainmenu->action = 0;
+      mainmenu->selected_screen = 0;
+      c.done = 1;
+      break;
+    case 6: {  // next level; the loaded level's own "nextlevel" may replace the path
+      printf("nextlevel: %s\n", nakamais_limenis.c_str());
+      fflush(stdout);
+      const std::string cels = nakamais_limenis;
+      IeladetSpelei(c, cels);
+      limenis = cels;
+      mainmenu->action = 0;
+      mainmenu->selected_screen = 0;
+      break;
+    }
+    case 7:
+      IeladetSpelei(c, limenis);
+      mainmenu->action = 0;
+      mainmenu->selected_screen = 0;
+      break;
+    default: break;
+  }
+}

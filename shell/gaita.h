@@ -1,0 +1,33 @@
+// The play flow inside the frame loop: level loads, the end-of-game check, the menu
+// actions, the clocks and the cursor choice.
+#ifndef DELVORN_SHELL_GAITA_H
+#define DELVORN_SHELL_GAITA_H
+
+#include <string>
+
+#include "shell/spele.h"
+
+// The screen the main screen shows; 0 while the level is played (also before it exists).
+unsigned Ekrans();
+
+// Loads a level into the game's field, digger and objects. A failure is reported on
+// standard error once per path (a new game retries every frame), naming file and reason.
+bool IeladetSpelei(SpelesCikls& c, const std::string& cels);
+
+// Frame step 15: the level clock at (60, 27) and the battery clock centred on x 34.
+void ZimetPulksteni(SpelesCikls& c);
+// Frame step 16: the arrow over an open panel, else the heading cursor.
+void ZimetSpelesKursoru(SpelesCikls& c);
+// Frame step 20: health below 0 becomes 0; death or an empty lamp loses the level.
+void ParbauditBeigas();
+// Frame step 21: what the main screen's last button asked for.
+void IzpilditDarbibu(SpelesCikls& c);
+
+// The clock text "m:s" of a number of seconds, hours dropped.
+void PulkstenaTeksts(char* kur, unsigned izmers, unsigned sekundes);
+
+// The two loss messages.
+extern const char* const NAVES_ZINJA;
+extern const char* const TUMSAS_ZINJA;
+
+#endif
