@@ -92,6 +92,8 @@ TEST_F(Levels, LoaderKeysDefaultsOrderAndFailures) {
       {"empty player", "player = { }", true, 400, 300, 100, 1000, 800, "keep.cfg", 0},
       {"all keys", "player = { posx = 12; posy = -7; health = 55; battery = 60; }", true, 12,
        -7, 55, 60000, 800, "keep.cfg", 0},
+      {"far outside the field", "player = { posx = 2147483647; posy = -2147483648; }", true,
+       16777216.0f, -16777216.0f, 100, 1000, 800, "keep.cfg", 0},
       {"battery 0 and text", "player = { battery = 0; health = abc; }", true, 400, 300, 0, 0,
        800, "keep.cfg", 0},
       {"huge battery", "player = { battery = 99999999; }", true, 400, 300, 100, 2147483647,
