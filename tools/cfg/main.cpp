@@ -18,8 +18,8 @@
 namespace {
 
 const char USAGE[] =
-    "usage: delvorn-cfg [--generate] FILE | --check LEVEL... | --preview LEVEL OUT.bmp\n"
-    "       (delvorn-cfg --help for more)";
+    "usage: delvorn-cfg [--generate] FILE | --check LEVEL... | --preview LEVEL OUT.bmp "
+    "(--help for more)";
 
 const char HELP[] =
     "usage: delvorn-cfg [--generate] FILE\n"
