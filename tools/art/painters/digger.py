@@ -326,7 +326,9 @@ def _render(size, pose, facing, rng):
     for k, layer in enumerate(figure(size, pose, rng)):
         if layer.getbbox() is None:
             continue
-        small = artlib.rotate_rgba(layer, facing).resize((size, size), Image.LANCZOS)
+        # turned at half the drawing size: as smooth once reduced, and four times cheaper
+        half = layer.resize((size * SS // 2, size * SS // 2), Image.BOX)
+        small = artlib.rotate_rgba(half, facing).resize((size, size), Image.LANCZOS)
         if k == 2:
             small = fig.outline(small, OUTLINE)
         if out is None:
