@@ -15,7 +15,7 @@ within 11 pixels of the centre.
 import math
 import random
 
-from PIL import Image, ImageDraw
+from PIL import Image, ImageChops, ImageDraw
 
 import artlib
 from artlib import SS
@@ -51,6 +51,7 @@ DIRT = (150, 104, 60, 255)
 DIRT_LIGHT = (196, 150, 98, 255)
 LIGHT = (255, 238, 176)
 
+SCALE = 1.08            # the standing figure's units to scratch pixels
 LAMP_X = 4.3            # lamp on the helmet's front, pixels ahead of the centre
 CONE_PEAK = 165         # alpha of the light next to the lamp
 
@@ -60,7 +61,7 @@ class Poza:
 
     def __init__(self):
         self.solis = 0.0        # stride: left boot forward by this, right boot back
-        self.rokas = ((2.6, -7.0), (2.6, 7.0))   # hands
+        self.rokas = ((2.6, -6.6), (2.6, 6.6))   # hands
         self.galva = 0.0        # head turn in degrees (the lamp and its cone follow)
         self.lampa = 1.0        # lamp brightness 0..1
         self.konuss = 12.0      # how far from the centre the light reaches
@@ -71,31 +72,32 @@ class Poza:
 class _Pen:
     """Draws in scratch pixels relative to the centre on a canvas SS times larger."""
 
-    def __init__(self, img, size):
+    def __init__(self, img, size, scale=1.0):
         self.img = img
         self.d = ImageDraw.Draw(img)
         self.c = size * SS / 2.0
+        self.k = SS * scale      # canvas pixels per figure unit
 
     def p(self, x, y):
-        return (self.c + x * SS, self.c + y * SS)
+        return (self.c + x * self.k, self.c + y * self.k)
 
     def ell(self, x, y, rx, ry, fill, edge=SEAM, ew=0.6):
-        box = (self.c + (x - rx) * SS, self.c + (y - ry) * SS,
-               self.c + (x + rx) * SS, self.c + (y + ry) * SS)
-        self.d.ellipse(box, fill=fill, outline=edge, width=int(ew * SS) if edge else 0)
+        box = (self.c + (x - rx) * self.k, self.c + (y - ry) * self.k,
+               self.c + (x + rx) * self.k, self.c + (y + ry) * self.k)
+        self.d.ellipse(box, fill=fill, outline=edge, width=int(ew * self.k) if edge else 0)
 
     def line(self, pts, fill, w, edge=None, ew=0.6):
         """A round-ended stroke, optionally with a darker rim."""
         for col, width in (((edge, w + 2 * ew),) if edge else ()) + ((fill, w),):
             q = [self.p(*pt) for pt in pts]
-            self.d.line(q, fill=col, width=max(1, int(width * SS)), joint="curve")
-            r = width * SS / 2.0
+            self.d.line(q, fill=col, width=max(1, int(width * self.k)), joint="curve")
+            r = width * self.k / 2.0
             for x, y in (q[0], q[-1]):
                 self.d.ellipse((x - r, y - r, x + r, y + r), fill=col)
 
     def poly(self, pts, fill, edge=SEAM, ew=0.6):
         self.d.polygon([self.p(*pt) for pt in pts], fill=fill, outline=edge,
-                       width=int(ew * SS) if edge else 0)
+                       width=int(ew * self.k) if edge else 0)
 
 
 def _unit(a, b):
@@ -128,9 +130,9 @@ def _lamp_face(pen, fx, lx, ly, power):
 
 
 def _spade(pen, phase):
-    grip, tip = [((1.5, 3.6), (9.8, 2.2)), ((3.0, 3.0), (12.4, 1.6)),
-                 ((4.6, 2.0), (14.8, 0.8)), ((3.6, 1.0), (12.0, -2.6)),
-                 ((2.2, 2.4), (9.4, -4.8))][phase]
+    grip, tip = [((1.5, 3.6), (9.4, 2.2)), ((2.8, 3.0), (11.4, 1.6)),
+                 ((3.8, 2.0), (12.6, 0.8)), ((3.2, 1.0), (11.0, -2.6)),
+                 ((2.0, 2.4), (9.0, -4.8))][phase]
     ux, uy = _unit(grip, tip)
     nx, ny = -uy, ux
     base = (tip[0] - 5.0 * ux, tip[1] - 5.0 * uy)
@@ -159,8 +161,8 @@ def _spade(pen, phase):
 
 def _pick(pen, phase):
     hand, head, half = [((2.0, 1.2), (-4.4, 1.2), 4.4), ((3.0, 1.0), (0.6, 1.0), 4.0),
-                        ((4.6, 0.6), (9.8, 0.6), 4.8), ((5.4, 0.4), (12.6, 0.4), 5.4),
-                        ((4.6, 0.6), (10.6, 0.6), 5.0)][phase]
+                        ((4.4, 0.6), (9.4, 0.6), 4.8), ((5.0, 0.4), (11.6, 0.4), 5.2),
+                        ((4.4, 0.6), (10.2, 0.6), 5.0)][phase]
     ux, uy = _unit(hand, head) if phase != 1 else (1.0, 0.0)
     if phase == 0:
         ux, uy = -1.0, 0.0
@@ -191,19 +193,19 @@ SHAKE = [(0.0, 0.0), (0.6, -0.4), (-0.4, 0.4), (0.5, -0.3), (-0.6, 0.3)]
 
 def _pneumo(pen, under, phase):
     sx, sy = SHAKE[phase]
-    x0 = 4.4 + sx
+    x0 = 3.8 + sx
     # the air hose trails back along the ground, under the figure and without its outline
-    under.line([(x0 + 1.6, 1.6 + sy), (x0 + 0.4, 5.4), (-2.0, 8.2), (-7.0, 8.4), (-11.0, 7.0)],
+    under.line([(x0 + 1.6, 1.6 + sy), (x0 + 0.4, 5.4), (-2.0, 8.0), (-6.5, 8.2), (-10.0, 7.0)],
                HOSE, 0.9, edge=(22, 22, 26, 255), ew=0.35)
     pen.line([(x0, -4.3 + sy), (x0, 4.3 + sy)], (70, 72, 80, 255), 1.5, edge=OUTLINE, ew=0.45)
     body = (x0 + 0.4, -1.9 + sy, x0 + 6.2, 1.9 + sy)
-    pen.d.rounded_rectangle((pen.p(body[0], body[1]) + pen.p(body[2], body[3])), radius=0.9 * SS,
-                            fill=JACK, outline=OUTLINE, width=int(0.5 * SS))
+    pen.d.rounded_rectangle((pen.p(body[0], body[1]) + pen.p(body[2], body[3])), radius=0.9 * pen.k,
+                            fill=JACK, outline=OUTLINE, width=int(0.5 * pen.k))
     pen.line([(x0 + 1.6, -1.4 + sy), (x0 + 1.6, 1.4 + sy)], JACK_DARK, 0.8)
     pen.line([(x0 + 3.8, -1.0 + sy), (x0 + 5.4, -1.0 + sy)], (236, 110, 96, 255), 0.6)
-    pen.poly([(x0 + 6.2, -0.8 + sy), (x0 + 8.8, -0.6 + sy), (x0 + 9.9, sy),
-              (x0 + 8.8, 0.6 + sy), (x0 + 6.2, 0.8 + sy)], STEEL, edge=OUTLINE, ew=0.45)
-    return [(x0, -3.9 + sy), (x0, 3.9 + sy)], (x0 + 9.9, sy)
+    pen.poly([(x0 + 6.2, -0.8 + sy), (x0 + 8.4, -0.6 + sy), (x0 + 9.4, sy),
+              (x0 + 8.4, 0.6 + sy), (x0 + 6.2, 0.8 + sy)], STEEL, edge=OUTLINE, ew=0.45)
+    return [(x0, -3.9 + sy), (x0, 3.9 + sy)], (x0 + 9.4, sy)
 
 
 def _debris(pen, tip, rng, n):
@@ -229,7 +231,7 @@ def _dust(pen, tip, rng, phase):
     for k in range(3):
         a = rng.uniform(-1.5, 1.5)
         r = 1.2 + ((phase + k) % 3) * 0.9
-        x, y = tip[0] + 0.6 + r * math.cos(a) * 0.6, tip[1] + r * math.sin(a) * 1.6
+        x, y = tip[0] - 0.6 + r * math.cos(a) * 0.35, tip[1] + r * math.sin(a) * 1.7
         rr = 0.9 + 0.35 * ((phase + 2 * k) % 3)
         pen.ell(x, y, rr, rr, (206, 176, 140, 130), edge=None)
 
@@ -239,8 +241,8 @@ def _standing(pen, under, fx, pose, rng):
     pen.ell(0.6 + st, -2.7, 2.6, 1.6, BOOT, edge=SEAM, ew=0.45)
     pen.ell(0.6 - st, 2.7, 2.6, 1.6, BOOT, edge=SEAM, ew=0.45)
     # the lamp's battery on the back
-    pen.d.rounded_rectangle(pen.p(-6.9, -2.7) + pen.p(-3.0, 2.7), radius=0.8 * SS, fill=PACK,
-                            outline=SEAM, width=int(0.5 * SS))
+    pen.d.rounded_rectangle(pen.p(-6.9, -2.7) + pen.p(-3.0, 2.7), radius=0.8 * pen.k, fill=PACK,
+                            outline=SEAM, width=int(0.5 * pen.k))
     pen.line([(-6.2, -1.6), (-6.2, 1.6)], BRASS, 0.7)
     # shoulders across the facing, reflective bands running over them
     pen.ell(-0.9, 0, 4.3, 7.7, VEST)
@@ -252,7 +254,7 @@ def _standing(pen, under, fx, pose, rng):
     tool = None
     if pose.rikis:
         tool = Image.new("RGBA", pen.img.size, (0, 0, 0, 0))
-        tpen = _Pen(tool, int(pen.c * 2 / SS))
+        tpen = _Pen(tool, int(pen.c * 2 / SS), pen.k / SS)
         kind, phase = pose.rikis
         if kind == "pneumo":
             hands, tip = _pneumo(tpen, under, phase)
@@ -271,7 +273,7 @@ def _standing(pen, under, fx, pose, rng):
                 _sparks(fx, tip, rng, 3)
             sx, sy = SHAKE[phase]
             for y in (-2.9, 2.9):   # the shake, as short blur marks beside the body
-                fx.line([(4.9 + sx + 1.2, y + sy), (4.9 + sx + 4.8, y + sy)],
+                fx.line([(3.8 + sx + 1.6, y + sy), (3.8 + sx + 5.2, y + sy)],
                         (255, 255, 255, 90), 0.45)
     for (hx, hy), sy in zip(hands, (-5.9, 5.9)):
         pen.line([(-0.7, sy), (hx, hy)], VEST_DARK, 2.7, edge=SEAM, ew=0.5)
@@ -313,9 +315,10 @@ def figure(size, pose, rng):
     body = Image.new("RGBA", (size * SS, size * SS), (0, 0, 0, 0))
     fxi = Image.new("RGBA", body.size, (0, 0, 0, 0))
     below = Image.new("RGBA", body.size, (0, 0, 0, 0))
-    pen, fx, under = _Pen(body, size), _Pen(fxi, size), _Pen(below, size)
+    k = 1.0 if pose.gul else SCALE
+    pen, fx, under = _Pen(body, size, k), _Pen(fxi, size, k), _Pen(below, size, k)
     (lx, ly), ang = (_lying if pose.gul else _standing)(pen, under, fx, pose, rng)
-    reach = pose.konuss - math.hypot(lx, ly)
+    reach = pose.konuss - k * math.hypot(lx, ly)
     light = fig.cone(body.size, pen.p(lx, ly), ang, reach * SS, 26.0 if not pose.gul else 22.0,
                      LIGHT, int(CONE_PEAK * pose.lampa))
     return light, below, body, fxi
@@ -338,13 +341,20 @@ def _render(size, pose, facing, rng):
     return out
 
 
-def _sheet(cell, scratch, rows, pose_of_row, seed):
-    """A sheet of nine facing columns; the figure centred on the scratch centre."""
+def _sheet(cell, scratch, rows, pose_of_row, seed, keep=None):
+    """A sheet of nine facing columns; the figure centred on the scratch centre. `keep`
+    (first, end) is the square of the scratch that may hold pixels; the rest stays clear."""
     sheet = Image.new("RGBA", (cell * 9, cell * rows), (0, 0, 0, 0))
+    clear = None
+    if keep:
+        clear = Image.new("L", (scratch, scratch), 0)
+        ImageDraw.Draw(clear).rectangle((keep[0], keep[0], keep[1] - 1, keep[1] - 1), fill=255)
     for row in range(rows):
         for col in range(9):
             rng = random.Random(seed * 1000 + row * 16 + col)
             pic = _render(scratch, pose_of_row(row), 270 - 10 * col, rng)
+            if clear is not None:
+                pic.putalpha(ImageChops.multiply(pic.split()[3], clear))
             if cell < scratch:
                 pic = pic.crop((0, 0, cell, cell))
             sheet.paste(pic, (col * cell, row * cell))
@@ -357,8 +367,8 @@ def _walk_pose(row):
         return pose
     phi = 2 * math.pi * (row - 4) / 5.0      # row 4 is the standing pose
     pose.solis = 3.2 * math.sin(phi)
-    sw = 2.0 * math.sin(phi)
-    pose.rokas = ((2.6 - sw, -7.0), (2.6 + sw, 7.0))
+    sw = 1.8 * math.sin(phi)
+    pose.rokas = ((2.6 - sw, -6.5), (2.6 + sw, 6.5))
     return pose
 
 
@@ -454,10 +464,14 @@ def paint(dist):
                         "ui/rani/%d.png" % size)
     _masks(dist)
     artlib.save_png(_sheet(25, 25, 6, _walk_pose, 1), dist, "ui/rani/ani_soljo.png")
-    artlib.save_png(_sheet(38, 38, 11, _dig_pose("spade"), 2), dist, "ui/rani/ani_rok.png")
-    artlib.save_png(_sheet(45, 38, 11, _dig_pose("pick"), 3), dist, "ui/rani/ani_cert.png")
-    artlib.save_png(_sheet(45, 38, 11, _dig_pose("pneumo"), 4), dist, "ui/rani/ani_pneimo.png")
-    artlib.save_png(_sheet(35, 38, 11, _death_pose, 5), dist, "ui/rani/ani_nave1.png")
-    artlib.save_png(_sheet(30, 38, 11, _idle_pose, 6), dist, "ui/rani/ani_dirn.png")
+    shared = (3, 35)     # what every sheet cut into the 38 scratch overwrites in any turn
+    artlib.save_png(_sheet(38, 38, 11, _dig_pose("spade"), 2, shared), dist,
+                    "ui/rani/ani_rok.png")
+    artlib.save_png(_sheet(45, 38, 11, _dig_pose("pick"), 3, shared), dist,
+                    "ui/rani/ani_cert.png")
+    artlib.save_png(_sheet(45, 38, 11, _dig_pose("pneumo"), 4, shared), dist,
+                    "ui/rani/ani_pneimo.png")
+    artlib.save_png(_sheet(35, 38, 11, _death_pose, 5, shared), dist, "ui/rani/ani_nave1.png")
+    artlib.save_png(_sheet(30, 38, 11, _idle_pose, 6, (8, 30)), dist, "ui/rani/ani_dirn.png")
     _portrait(dist)
     _timer(dist)
