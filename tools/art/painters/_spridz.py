@@ -52,8 +52,8 @@ def bundle(d, s, n, x, y, w, h, tape=True):
     for k in range(n):
         stick(d, s, x + k * w, y, w, h)
     if tape and n > 1:
-        th = max(1.2, h * 0.1)
-        for ty in (y + h * 0.36, y + h * 0.7):
+        th = max(1.0, h * 0.075)
+        for ty in (y + h * 0.3, y + h * 0.72):
             _r(d, (x - 0.3, ty, x + n * w + 0.3, ty + th), s, TAPE, radius=0.4,
                width=max(1, int(s * 0.5)))
     return (x + (n // 2) * w + w / 2.0, y + 0.6)

@@ -452,10 +452,10 @@ def _timer(dist):
     d.rounded_rectangle((3 * s, 3 * s, 37 * s - 1, 17 * s - 1), radius=2 * s,
                         fill=(16, 20, 24, 255))
     artlib.save_png(artlib.reduce(img, 40, 20), dist, "ui/taims/ramis.png")
-    for n in range(1, 6):
-        img, d = artlib.canvas(12, 16)
-        artlib.draw_text(d, str(n), 2.5 * s, 2 * s, 12 * s, (255, 206, 84, 255), 2.0 * s)
-        artlib.save_png(artlib.reduce(img, 12, 16), dist, "ui/taims/%d.png" % n)
+    for n in range(1, 6):   # the detonator display's red clock digits, three pixels a cell
+        img = Image.new("RGBA", (12, 16), (0, 0, 0, 0))
+        fig.digits(img, str(n), 1, 0, (255, 72, 48, 255), (62, 22, 20, 255), scale=3)
+        artlib.save_png(img, dist, "ui/taims/%d.png" % n)
 
 
 def paint(dist):

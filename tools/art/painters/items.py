@@ -161,11 +161,11 @@ def semtex_small(digit):
     """A small block with its fuse seconds on a label: a big digit and a small s."""
     img, d = artlib.canvas(W, H)
     s = SS
-    sp.semtex(d, s, 4.0, 9.0, 27.0, 21.0)
-    d.rounded_rectangle((10.0 * s, 11.5 * s, 27.0 * s, 26.0 * s), radius=1.5 * s,
+    sp.semtex(d, s, 3.0, 9.0, 28.0, 21.0)
+    d.rounded_rectangle((12.0 * s, 12.5 * s, 26.5 * s, 25.0 * s), radius=1.5 * s,
                         fill=(252, 248, 236, 255), outline=OUTLINE, width=int(0.6 * s))
-    artlib.draw_text(d, digit, 12.3 * s, 13.0 * s, 11.0 * s, (30, 24, 22, 255), 2.2 * s)
-    artlib.draw_text(d, "s", 21.0 * s, 18.0 * s, 6.0 * s, (180, 40, 30, 255), 1.5 * s)
+    artlib.draw_text(d, digit, 14.0 * s, 13.8 * s, 9.6 * s, (30, 24, 22, 255), 2.0 * s)
+    artlib.draw_text(d, "s", 21.2 * s, 18.0 * s, 5.4 * s, (180, 40, 30, 255), 1.4 * s)
     tip = sp.cap(d, s, 27.0, 10.0, 5.0)
     sp.fuse(d, s, tip, [(tip[0] + 1.5, tip[1] - 2.0), (tip[0] + 3.5, tip[1] - 2.5)], 0.9)
     return img, None
