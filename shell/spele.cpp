@@ -219,7 +219,7 @@ void Kadrs(SpelesCikls& c) {
   L1->BiditKadrus();
   L1->ZimLauk(7, 385, 249, 200, 1);                             // 9
   L1->ApkalpotBumbas();                                         // 10
-  c.paku_mgr->Zimet(screen, (Uint32)c.laiks);                  // 11
+  c.paku_mgr->Zimet(screen, (Uint32)c.laiks, L1->sak.x, L1->sak.y);  // 11
   pirmais->Attelot();                                           // 12
   // 13: the inventory panel (with the panel).
   // 14: the health update (with health and battery).
