@@ -81,23 +81,26 @@ void KlavisNospiesta(SpelesCikls& c, SDLKey klavis) {
     case SDLK_LEFT: L1->Parbidit(9); break;
     case SDLK_RIGHT: L1->Parbidit(3); break;
     case SDLK_SPACE: c.kustiba = 1; break;
+    case SDLK_2: pirmais->Veseliba = 20.0f; break;
     case SDLK_F3:  // full health and a 100-second battery
       pirmais->Veseliba = 100.0f;
       pirmais->baterijas = 100000;
       pirmais->baterijas_laiks = 100000;
       break;
-    // The other keys (2, F1, F2, left Shift) come with digging, health and levels.
+    case SDLK_LSHIFT: pirmais->Rakt(); break;
+    // The other keys (F1, F2) come with the levels.
     default: break;
   }
 }
 
-// The shell's own input: the walking request, the view keys and the quit event. Escape,
-// digging and the main screen's input come with the play flow and the menus.
+// The shell's own input: the walking request, digging, the view keys and the quit event.
+// Escape and the main screen's input come with the play flow and the menus.
 void ApstradatNotikumu(SpelesCikls& c) {
   switch (c.event.type) {
     case SDL_KEYDOWN: KlavisNospiesta(c, c.event.key.keysym.sym); break;
     case SDL_MOUSEBUTTONDOWN:
       if (c.event.button.button == SDL_BUTTON_LEFT) c.kustiba = 1;
+      if (c.event.button.button == SDL_BUTTON_RIGHT && Ekrans() == 0) pirmais->Rakt();
       break;
     case SDL_MOUSEBUTTONUP:
       if (c.event.button.button == SDL_BUTTON_LEFT) c.kustiba = 0;
@@ -174,8 +177,11 @@ void Kadrs(SpelesCikls& c) {
   L1->ApkalpotBumbas();                                         // 10
   c.paku_mgr->Zimet(screen, (Uint32)c.laiks);                  // 11
   pirmais->Attelot();                                           // 12
-  // 13: the inventory panel (with the panel).
-  // 14: the health update (with health and battery).
+  if (Ekrans() == 0)                                             // 13
+    pirmais->inv2.Apkalpot(c.pelex, c.peley, c.pele);
+  else
+    pirmais->inv2.Apkalpot(0, 0, c.pele);
+  pirmais->Veseljoties();                                       // 14
   // 15: the level and battery clocks (with the play flow).
   // 16: the game cursor (with the cursor).
   c.laiks = raamji(ierices.Tagad());                            // 17
