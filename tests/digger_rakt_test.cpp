@@ -284,17 +284,18 @@ TEST_F(Rakt, RadiationNeedsAnOpenLineAndReachesNinetyNine) {
   }
 }
 
-// Every diagonal line from 60 px away: the walk that slips past the centre pixel must not
-// go on to the ground behind the digger.
+// Sources 60 px away all round, hard ground just behind the digger: a walk that slips past
+// the centre pixel diagonally must end there, not go on to that ground.
 TEST_F(Rakt, RadiationWalkEndsAtTheDigger) {
-  Aizpildit(ArCietibu(0, 200));
-  for (int y = 40; y < 180; y++)
-    for (int x = 40; x < 180; x++)
-      if (hypot(x - 111, y - 111) < 65) maska->Pikselis(x, y) = 0;
   int redz = 0;
   for (int a = 0; a < 360; a += 3) {
-    rad[0].x = 111 + (int)(60 * cos(a * M_PI / 180));
-    rad[0].y = 111 + (int)(60 * sin(a * M_PI / 180));
+    const double c = cos(a * M_PI / 180), s = sin(a * M_PI / 180);
+    Aizpildit(0);
+    const int bx = 111 - (int)lround(5 * c), by = 111 - (int)lround(5 * s);
+    for (int y = by - 1; y <= by + 1; y++)
+      for (int x = bx - 1; x <= bx + 1; x++) maska->Pikselis(x, y) = ArCietibu(0, 200);
+    rad[0].x = 111 + (int)(60 * c);
+    rad[0].y = 111 + (int)(60 * s);
     radC = 1;
     r->Veseliba = 100;
     r->Veseljoties();
