@@ -36,8 +36,9 @@ const int JOSLA_X = 19, JOSLA_Y = 151;
 
 inline int Attalums(int dx, int dy) { return (int)sqrt((double)dx * dx + (double)dy * dy); }
 
-void Zimet(SDL_Surface* bilde, SDL_Rect* avots, int x, int y) {
+void Zimet(SDL_Surface*& bilde, SDL_Rect* avots, int x, int y) {
   if (!bilde || !screen) return;
+  EkranaBilde(bilde);
   SDL_Rect merkis = {(Sint16)x, (Sint16)y, 0, 0};
   SDL_BlitSurface(bilde, avots, screen, &merkis);
 }

@@ -26,6 +26,12 @@ void Swapot(T& a, T& b) {
   b = c;
 }
 
+// Turns a loaded picture with alpha into the screen's pixel layout, in place, the first time
+// it is drawn: the image loader's RGBA byte order blits several times slower. Pictures
+// without alpha, already in the screen's layout, or that cannot be converted stay as they
+// are.
+void EkranaBilde(SDL_Surface*& bilde);
+
 class Inventars_V2 {
  public:
   // One bag slot: ID 0 is an empty slot; tools carry count 0.

@@ -43,8 +43,9 @@ const int MANTA_Y = 506;    // the bottom item's top
 const int PARKLAJUMS = 3;   // items overlap the one below by this much
 const int NESENS_X = 45, NESENS_Y = 540;  // the recently chosen row
 
-void Zimet(SDL_Surface* bilde, int x, int y) {
+void Zimet(SDL_Surface*& bilde, int x, int y) {
   if (!bilde || !screen) return;
+  EkranaBilde(bilde);
   SDL_Rect merkis = {(Sint16)x, (Sint16)y, 0, 0};
   SDL_BlitSurface(bilde, NULL, screen, &merkis);
 }
@@ -59,7 +60,7 @@ unsigned Grupa(const Inventars_V2::InvLieta& l) {
 // An item's picture with its count (when non-zero) right-aligned to the picture's right
 // edge. An item without a picture draws nothing at all.
 void ZimetMantu(unsigned id, int skaits, int x, int y) {
-  const Manta* m = Inventars_V2::AtgriestLietasTipu(id);
+  Manta* m = Inventars_V2::AtgriestLietasTipu(id);
   if (!m || !m->inv_bilde) return;
   Zimet(m->inv_bilde, x, y);
   if (skaits == 0) return;
@@ -79,6 +80,18 @@ int Solis(unsigned id) {
 }
 
 }  // namespace
+
+void EkranaBilde(SDL_Surface*& bilde) {
+  if (!bilde || !screen) return;
+  const SDL_PixelFormat* f = bilde->format;
+  const SDL_PixelFormat* e = screen->format;
+  if (f->Amask == 0 || e->BytesPerPixel != 4) return;
+  if (f->Rmask == e->Rmask && f->Gmask == e->Gmask && f->Bmask == e->Bmask) return;
+  SDL_Surface* jauna = SDL_DisplayFormatAlpha(bilde);
+  if (!jauna) return;
+  SDL_FreeSurface(bilde);
+  bilde = jauna;
+}
 
 void Inventars_V2::ZimetKabatu(int x, int lenta) {
   if (lenta <= 0) {

@@ -3,6 +3,7 @@
 #include <SDL_ttf.h>
 #include <gtest/gtest.h>
 #include <stdio.h>
+#include <stdlib.h>
 
 #include <functional>
 #include <string>
@@ -279,6 +280,42 @@ TEST_F(Panelis, MissingPicturesAreSkippedNeverUsed) {
     EXPECT_EQ(FONS, P(10, 525));
     EXPECT_EQ(FONS, P(20, 20));
   }
+}
+
+// The loader's RGBA pictures are turned into the screen's layout on their first drawing;
+// what lands on the screen must not change, half-transparent pixels included.
+TEST_F(Panelis, PicturesWithAlphaLookTheSameAfterTheirFirstDrawing) {
+  SDL_Surface* rgba = SDL_CreateRGBSurface(SDL_SWSURFACE, 102, 105, 32, 0x000000FF, 0x0000FF00,
+                                           0x00FF0000, 0xFF000000);
+  for (int y = 0; y < 105; y++)
+    for (int x = 0; x < 102; x++)
+      PixelAt(rgba, x, y) = ((Uint32)(x * 2) << 24) | ((Uint32)y << 16) | 0x80u << 8 | 0x20u;
+  // What a blit of the picture as loaded gives.
+  SDL_FillRect(screen, NULL, FONS);
+  SDL_Rect kur = {8, 10, 0, 0};
+  SDL_BlitSurface(rgba, NULL, screen, &kur);
+  std::vector<Uint32> gaidits;
+  for (int y = 10; y < 115; y++)
+    for (int x = 8; x < 110; x++) gaidits.push_back(P(x, y));
+  SDL_FreeSurface(inv->S_veseliba);
+  inv->S_veseliba = rgba;
+  for (int k = 0; k < 2; k++) {
+    Kadrs(300, 300, 0);
+    int atskiras = 0;
+    size_t i = 0;
+    for (int y = 10; y < 115; y++)
+      for (int x = 8; x < 110; x++, i++) {
+        const Uint32 a = gaidits[i], b = P(x, y);
+        for (int sh = 0; sh < 24; sh += 8)
+          if (abs((int)((a >> sh) & 0xFF) - (int)((b >> sh) & 0xFF)) > 2) {
+            atskiras++;
+            break;
+          }
+      }
+    EXPECT_EQ(0, atskiras) << "drawing " << k + 1;
+  }
+  EXPECT_EQ(screen->format->Rmask, inv->S_veseliba->format->Rmask);
+  EXPECT_NE(0u, inv->S_veseliba->format->Amask);
 }
 
 }  // namespace
