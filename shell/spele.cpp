@@ -177,7 +177,7 @@ void Kadrs(SpelesCikls& c) {
   L1->ApkalpotBumbas();                                         // 10
   c.paku_mgr->Zimet(screen, (Uint32)c.laiks);                  // 11
   pirmais->Attelot();                                           // 12
-  if (Ekrans() == 0)                                             // 13
+  if (Ekrans() == 0)                                            // 13
     pirmais->inv2.Apkalpot(c.pelex, c.peley, c.pele);
   else
     pirmais->inv2.Apkalpot(0, 0, c.pele);
