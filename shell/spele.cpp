@@ -19,6 +19,7 @@
 #include "shell/globali.h"
 #include "shell/ieraksts.h"
 #include "shell/ierices.h"
+#include "shell/ikona.h"
 #include "shell/platforma.h"
 #include "shell/sistema.h"
 
@@ -68,6 +69,7 @@ void AtvertEkranu(int argc, char** argv) {
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) < 0)
     Fatali(1, "Couldn't initialize SDL: %s\n", SDL_GetError());
   atexit(SDL_Quit);
+  UzliktIkonu();  // before the first video mode, or the window keeps no icon
   screen = SDL_SetVideoMode(PLATUMS, AUGSTUMS, DZILUMS, SDL_HWSURFACE | SDL_DOUBLEBUF);
   if (argc > 1 && atoi(argv[1]) != 0)
     screen = SDL_SetVideoMode(PLATUMS, AUGSTUMS, DZILUMS, SDL_FULLSCREEN);
