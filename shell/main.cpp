@@ -1,11 +1,14 @@
 // The game program's entry; SDL's start-up wrapper renames it on the platforms that need it.
 #include <SDL.h>
+#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
 #include <filesystem>
 #include <string>
 
+#include "shell/datu_mape.h"
+#include "shell/palidziba.h"
 #include "shell/platforma.h"
 #include "shell/spele.h"
 
@@ -26,6 +29,10 @@ void AbsolutsCels(const char* mainigais) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  if (PrasaPalidzibu(argc, argv)) {  // before anything that could open a window
+    fputs(PalidzibasTeksts(argv[1], AtrastDatuMapi(ProgrammasMape())).c_str(), stdout);
+    return 0;
+  }
   AbsolutsCels("DELVORN_REPLAY");
   AbsolutsCels("DELVORN_RECORD");
   UzSavuMapi(argc > 0 ? argv[0] : "");

@@ -4,11 +4,13 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <string>
 
+#include "shell/datu_mape.h"
 #include "shell/platforma.h"
 
 extern char** environ;
@@ -73,14 +75,28 @@ const char* DispleijaTrukums() {
   return "no display found (set DISPLAY, or SDL_VIDEODRIVER=dummy to run without one)";
 }
 
-void UzSavuMapi(const char*) {
-  if (access("dustismo_bold.ttf", R_OK) == 0) return;
+std::string ProgrammasMape() {
   char cels[4096];
   ssize_t n = readlink("/proc/self/exe", cels, sizeof(cels) - 1);
-  if (n <= 0) return;
+  if (n <= 0) return "";
   cels[n] = 0;
   char* slipsvitra = strrchr(cels, '/');
-  if (!slipsvitra) return;
+  if (!slipsvitra) return "";
   *slipsvitra = 0;
-  if (chdir(cels) != 0) perror(cels);
+  return cels[0] ? cels : "/";
+}
+
+void UzSavuMapi(const char*) {
+  std::string programma = ProgrammasMape();
+  std::string dati = AtrastDatuMapi(programma);
+  if (dati == ".") return;
+  if (dati.empty()) {
+    // Nothing complete anywhere: an installed data folder lets the font error name the
+    // missing file; otherwise the program's folder, as a run folder would have it.
+    struct stat st;
+    std::string uzstadita = programma + "/" + DATU_CELS_NO_PROGRAMMAS;
+    bool ir = !programma.empty() && stat(uzstadita.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    dati = ir ? uzstadita : programma;
+  }
+  if (!dati.empty() && chdir(dati.c_str()) != 0) perror(dati.c_str());
 }

@@ -20,3 +20,16 @@ void UzSavuMapi(const char*) {
     }
   }
 }
+
+std::string ProgrammasMape() {
+  char cels[MAX_PATH];
+  DWORD n = GetModuleFileNameA(NULL, cels, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return "";
+  for (DWORD i = n; i > 0; i--) {
+    if (cels[i - 1] == '\\' || cels[i - 1] == '/') {
+      cels[i - 1] = 0;
+      return cels;
+    }
+  }
+  return "";
+}
