@@ -5,3 +5,13 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cd "${BUILD_DIR:-build}"
 ctest --output-on-failure -j2 --timeout 300
+
+# The headless tests once more against Debian's sdl12-compat, unpacked beside the build and
+# picked with the library path (the classic SDL 1.2 stays installed): a regression on
+# either library shows.
+compat=$(bash "$OLDPWD/scripts/sdl12-compat.sh" "$PWD")
+version=$(LD_LIBRARY_PATH="$compat" ./dist/bin/delvorn --version)
+grep -q '^SDL 1\.2\.[5-9][0-9],' <<<"$version" \
+  || { echo "sdl12-compat was not picked up from $compat: $version"; exit 1; }
+echo "Headless tests on sdl12-compat ($compat):"
+LD_LIBRARY_PATH="$compat" ctest --output-on-failure -j2 --timeout 300 -E '^(window_|install_)'
