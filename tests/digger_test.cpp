@@ -342,7 +342,11 @@ class Zimesana : public Racejs {
     r->pozx = 250;
     r->pozy = 390;
   }
-  Uint32 Ekrans(int x, int y) { return ((Uint32*)screen->pixels)[y * (screen->pitch / 4) + x]; }
+  // Colour bits only: sdl12-compat's blits fill the screen's unused byte, classic SDL's do not.
+  Uint32 Ekrans(int x, int y) {
+    const SDL_PixelFormat* f = screen->format;
+    return ((Uint32*)screen->pixels)[y * (screen->pitch / 4) + x] & (f->Rmask | f->Gmask | f->Bmask);
+  }
   Uint32 Fons() { return SDL_MapRGB(screen->format, 1, 2, 3); }
   void Zimet() {
     SDL_FillRect(screen, NULL, Fons());
