@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The installed launcher in a real window (Xvfb): Enter starts the installed game, which opens
-# its 800 x 600 window with the miner's icon and draws its pictures; closing the window ends it.
+# its 800 x 600 window with the miner's icon and draws the installed pictures; closing the
+# window ends it.
 # Usage: bash window.sh BUILD_DIR
 set -u
 fail() { echo "FAIL: $*"; exit 1; }
@@ -66,19 +67,26 @@ icon=$(xprop -id "$window" WM_HINTS _NET_WM_ICON 2>/dev/null)
 echo "$icon" | grep -q -e 'bitmap id # to use for icon' -e 'Icon (32 x 32)' \
   || fail "the game window has no icon: $icon"
 
-# The game found its data and draws it (the intro, the menu or the field, whichever the
-# data has): a window of many colours, not a blank one.
-sleep 0.5
+# The game draws the installed pictures: Escape skips the intro to the main menu, whose
+# background is the installed ui/menu/main.jpg (at points no button or cursor covers).
 eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove "$((X + 400))" "$((Y + 100))"
+sleep 0.3
+xdotool key --window "$window" Escape
+sleep 0.8
 import -window root "$work/shot.png" || fail "no screenshot"
-/usr/bin/python3 - "$work/shot.png" "$X" "$Y" <<'PY' || fail "the game window is blank"
+/usr/bin/python3 - "$work/shot.png" "$X" "$Y" "$root/share/games/delvorn/ui/menu/main.jpg" <<'PY' \
+  || fail "the main menu's installed background is not on screen"
 import sys
 from PIL import Image
+shot = Image.open(sys.argv[1]).convert("RGB")
 x0, y0 = int(sys.argv[2]), int(sys.argv[3])
-shot = Image.open(sys.argv[1]).convert("RGB").crop((x0, y0, x0 + 800, y0 + 600))
-colours = len(shot.getcolors(800 * 600) or [])
-print("colours in the game window:", colours)
-sys.exit(0 if colours > 200 else 1)
+pic = Image.open(sys.argv[4]).convert("RGB")
+pts = [(40, 40), (400, 60), (760, 300), (300, 420), (50, 580), (780, 580), (250, 560), (610, 520)]
+bad = [(x, y) for x, y in pts
+       if max(abs(a - b) for a, b in zip(shot.getpixel((x0 + x, y0 + y)), pic.getpixel((x, y)))) > 12]
+print("menu background points that differ:", bad)
+sys.exit(1 if bad else 0)
 PY
 
 /usr/bin/python3 "$here/../window/close_window.py" "$window" || fail "could not close the window"
