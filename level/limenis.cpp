@@ -34,6 +34,11 @@ void LimenaSadala(CFGNode* sadala, Laukums* l, std::string& nakamais_limenis) {
     l->IeladetVirsmas(zeme.c_str(), slanis1.c_str(), slanis2.c_str());
 }
 
+// Positions beyond 2^24 would lose whole pixels in the digger's float position and overflow
+// when it is turned back into an int; no field is that large.
+const int32_t POZ_MAX = 1 << 24;
+float Pozicija(int32_t v) { return (float)(v > POZ_MAX ? POZ_MAX : (v < -POZ_MAX ? -POZ_MAX : v)); }
+
 // Seconds to milliseconds without signed overflow: a huge battery stays the largest one.
 int32_t Milisekundes(int32_t sekundes) {
   const int64_t ms = (int64_t)sekundes * 1000;
@@ -48,8 +53,8 @@ void SpeletajaSadala(CFGNode* sadala, Speletajs* sp) {
   LasitSkaitli(sadala, "posy", y);
   LasitSkaitli(sadala, "health", veseliba);
   LasitSkaitli(sadala, "battery", baterija);
-  sp->pozx = (float)x;
-  sp->pozy = (float)y;
+  sp->pozx = Pozicija(x);
+  sp->pozy = Pozicija(y);
   sp->Veseliba = (float)veseliba;
   sp->inv2.IztiritInventaru();
   sp->baterijas = Milisekundes(baterija);

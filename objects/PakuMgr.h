@@ -70,8 +70,9 @@ class PakuMenedzeris {
   Pk* AtgriestPaku(std::string vards);
 
   // One fixed 40 ms animation step for every object, then draws it centred on its position.
-  // laiks is accepted and not used.
-  void Zimet(SDL_Surface* virsma, uint32_t laiks);
+  // laiks is accepted and not used. Objects stand in field coordinates like the digger, so
+  // a view moved to (skatsx, skatsy) draws them moved with it.
+  void Zimet(SDL_Surface* virsma, uint32_t laiks, int32_t skatsx = 0, int32_t skatsy = 0);
   // Reports every object that the circle touches to funktors, in list order; nothing without
   // a callback. The callback may delete any object or all of them: a deleted object is freed
   // at once and not reported later in the walk; objects it adds are reached by the walk.

@@ -26,7 +26,8 @@ static void SpertSoli(PakuMenedzeris::Pk* pk, uint32_t kadri) {
   }
 }
 
-void PakuMenedzeris::Zimet(SDL_Surface* virsma, uint32_t /*laiks*/) {
+void PakuMenedzeris::Zimet(SDL_Surface* virsma, uint32_t /*laiks*/, int32_t skatsx,
+                           int32_t skatsy) {
   for (Pk* pk : pakas) {
     if (!pk || !pk->sekv || !pk->sekv->bilde) continue;
     Sv* sv = pk->sekv;
@@ -42,7 +43,8 @@ void PakuMenedzeris::Zimet(SDL_Surface* virsma, uint32_t /*laiks*/) {
       continue;
     SDL_Rect no = {static_cast<Sint16>(sx), 0, static_cast<Uint16>(platums),
                    static_cast<Uint16>(augstums)};
-    SDL_Rect uz = {Kaa16(pk->xpos - platums / 2), Kaa16(pk->ypos - augstums / 2), 0, 0};
+    SDL_Rect uz = {Kaa16(pk->xpos - platums / 2 - static_cast<uint32_t>(skatsx)),
+                   Kaa16(pk->ypos - augstums / 2 - static_cast<uint32_t>(skatsy)), 0, 0};
     SDL_BlitSurface(sv->bilde, &no, virsma, &uz);
   }
 }

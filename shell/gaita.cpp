@@ -53,10 +53,13 @@ void ZimetSpelesKursoru(SpelesCikls& c) {
     c.kursors->ZimetMenuzim(screen, c.pelex, c.peley);
     return;
   }
-  const int att = 15;
-  const int dx = c.pelex - pirmais->GetX(), dy = c.peley - pirmais->GetY();
-  const bool virs = dx * dx + dy * dy < (att + att) * att;
-  c.kursors->ZimetSpelei(screen, c.pelex, c.peley, pirmais->virziens, virs);
+  c.kursors->ZimetSpelei(screen, c.pelex, c.peley, pirmais->virziens,
+                        PeleUzRaceja(c.pelex - pirmais->GetX(), c.peley - pirmais->GetY()));
+}
+
+bool PeleUzRaceja(int dx, int dy) {
+  const long long att = 15;
+  return (long long)dx * dx + (long long)dy * dy < (att + att) * att;
 }
 
 void ParbauditBeigas() {

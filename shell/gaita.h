@@ -18,6 +18,8 @@ bool IeladetSpelei(SpelesCikls& c, const std::string& cels);
 void ZimetPulksteni(SpelesCikls& c);
 // Frame step 16: the arrow over an open panel, else the heading cursor.
 void ZimetSpelesKursoru(SpelesCikls& c);
+// The pointer is on the digger (the heading cursor hides) within dx² + dy² < 450.
+bool PeleUzRaceja(int dx, int dy);
 // Frame step 20: health below 0 becomes 0; death or an empty lamp loses the level.
 void ParbauditBeigas();
 // Frame step 21: what the main screen's last button asked for.

@@ -2,9 +2,12 @@
 #include "shell/spele.h"
 
 #include <SDL_ttf.h>
+#include <errno.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+
+#include <vector>
 
 #include "digger/racejs.h"
 #include "field/zeme.h"
@@ -14,6 +17,7 @@
 #include "objects/PakuMgr.h"
 #include "shell/gaita.h"
 #include "shell/globali.h"
+#include "shell/ieraksts.h"
 #include "shell/ierices.h"
 #include "shell/platforma.h"
 #include "shell/sistema.h"
@@ -195,9 +199,11 @@ void Sakt(SpelesCikls& c, int argc, char** argv) {
 }
 
 void Kadrs(SpelesCikls& c) {
+  atskanotajs.KadraSakums();  // a recorded run's input for this frame
   c.paku_mgr->TestetKrustosanos(pirmais->GetX(), pirmais->GetY(), 12);  // 1
   while (SDL_PollEvent(&c.event)) {                             // 2
     SDL_JoystickUpdate();
+    atskanotajs.Notikums(c.event);
     mainmenu->ReceiveInput(c.event);
     ApstradatNotikumu(c);
   }
@@ -213,7 +219,7 @@ void Kadrs(SpelesCikls& c) {
   L1->BiditKadrus();
   L1->ZimLauk(7, 385, 249, 200, 1);                             // 9
   L1->ApkalpotBumbas();                                         // 10
-  c.paku_mgr->Zimet(screen, (Uint32)c.laiks);                  // 11
+  c.paku_mgr->Zimet(screen, (Uint32)c.laiks, L1->sak.x, L1->sak.y);  // 11
   pirmais->Attelot();                                           // 12
   // 13: the inventory panel (with the panel).
   // 14: the health update (with health and battery).
@@ -247,8 +253,36 @@ int Beigt(SpelesCikls& c) {
 }
 
 int Spele(int argc, char** argv) {
+  // DELVORN_REPLAY plays a recorded run's level with its input; DELVORN_RECORD records the
+  // input of a level named on the command line.
+  const char* atskanot = getenv("DELVORN_REPLAY");
+  const char* rakstit = getenv("DELVORN_RECORD");
+  Ieraksts ieraksts;
+  std::vector<char*> args(argv, argv + argc);
+  static char nulle[] = "0";
+  if (atskanot && *atskanot) {
+    std::string kluda;
+    if (!LasitIerakstu(atskanot, ieraksts, kluda)) {
+      fprintf(stderr, "delvorn: %s\n", kluda.c_str());
+      return 1;
+    }
+    args.resize(1);
+    args.push_back(argc > 1 ? argv[1] : nulle);
+    args.push_back(&ieraksts.limenis[0]);
+  }
+  args.push_back(NULL);
+  const int n = (int)args.size() - 1;
   SpelesCikls c;
-  Sakt(c, argc, argv);
+  Sakt(c, n, args.data());
+  if (atskanot && *atskanot) {
+    atskanotajs.SaktAtskanot(ieraksts, true);
+  } else if (rakstit && *rakstit) {
+    if (n < 3)
+      fprintf(stderr, "delvorn: DELVORN_RECORD needs a level on the command line; not recording\n");
+    else if (!atskanotajs.SaktRakstit(rakstit, args[2]))
+      fprintf(stderr, "delvorn: %s cannot be written: %s; not recording\n", rakstit, strerror(errno));
+  }
   while (c.done == 0) Kadrs(c);
+  atskanotajs.Beigt();
   return Beigt(c);
 }

@@ -284,6 +284,11 @@ TEST_F(Objekti, DrawsTheCurrentFrameCentredAndClipped) {
   for (auto& p : pix) EXPECT_EQ(PixelAt(ekrans, p.x, p.y), p.krasa) << p.x << "," << p.y;
   m.Zimet(ekrans, 40);
   EXPECT_EQ(PixelAt(ekrans, 100, 50), KRASAS[2]);
+  // A view moved right and down draws the objects moved left and up with the field.
+  SDL_FillRect(ekrans, nullptr, FONS);
+  m.Zimet(ekrans, 40, 30, 20);
+  EXPECT_EQ(PixelAt(ekrans, 70, 30), KRASAS[3]);
+  EXPECT_EQ(PixelAt(ekrans, 100, 50), FONS);
 }
 
 TEST_F(Objekti, ContactGeometry) {

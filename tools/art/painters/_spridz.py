@@ -7,18 +7,23 @@ from PIL import Image, ImageDraw
 import artlib
 
 OUTLINE = (30, 20, 18, 255)
-RED = (204, 44, 32, 255)
-RED_DARK = (140, 24, 20, 255)
-RED_LIGHT = (244, 110, 84, 255)
-PAPER = (232, 214, 164, 255)
-TAPE = (36, 34, 36, 255)
-FUSE = (90, 72, 50, 255)
-SEMTEX = (236, 164, 84, 255)
-SEMTEX_DARK = (184, 112, 48, 255)
-SEMTEX_LIGHT = (252, 206, 140, 255)
-BOX = (86, 92, 100, 255)
-BOX_DARK = (52, 56, 62, 255)
+RED = (212, 44, 32, 255)
+RED_DARK = (138, 22, 18, 255)
+RED_LIGHT = (250, 120, 92, 255)
+PAPER = (236, 220, 174, 255)
+TAPE = (40, 36, 38, 255)
+FUSE = (104, 84, 58, 255)
+# Plastic explosive: pale putty in a grey-brown wrapper, nothing like the red sticks
+SEMTEX = (228, 214, 184, 255)
+SEMTEX_DARK = (168, 150, 118, 255)
+SEMTEX_LIGHT = (248, 240, 222, 255)
+WRAP = (92, 78, 66, 255)
+BOX = (92, 98, 108, 255)
+BOX_DARK = (54, 58, 66, 255)
 STEEL = (188, 194, 200, 255)
+DISPLAY = (16, 12, 12, 255)
+DIGIT = (255, 72, 48, 255)
+DIGIT_OFF = (62, 22, 20, 255)
 
 
 def _r(d, box, s, fill, radius=0.0, outline=OUTLINE, width=None):
@@ -29,67 +34,52 @@ def _r(d, box, s, fill, radius=0.0, outline=OUTLINE, width=None):
 
 
 def stick(d, s, x, y, w, h):
-    """One upright dynamite stick with its top-left at (x, y)."""
-    _r(d, (x, y, x + w, y + h), s, RED, radius=w * 0.35)
-    d.rectangle(((x + w * 0.22) * s, (y + 1.2) * s, (x + w * 0.42) * s, (y + h - 1.2) * s),
+    """One upright dynamite stick with its top-left at (x, y): a red paper tube, lit from
+    the left, with a paper end on top."""
+    _r(d, (x, y, x + w, y + h), s, RED, radius=min(w * 0.3, 1.6))
+    d.rectangle(((x + w * 0.2) * s, (y + 1.4) * s, (x + w * 0.4) * s, (y + h - 1.0) * s),
                 fill=RED_LIGHT)
-    d.rectangle(((x + w * 0.72) * s, (y + 1.2) * s, (x + w * 0.86) * s, (y + h - 1.2) * s),
+    d.rectangle(((x + w * 0.7) * s, (y + 1.4) * s, (x + w * 0.86) * s, (y + h - 1.0) * s),
                 fill=RED_DARK)
-    d.ellipse((x * s + s * 0.5, y * s, (x + w) * s - s * 0.5, (y + 1.8) * s), fill=PAPER,
+    cap = min(2.2, w * 0.45)
+    d.ellipse((x * s + s * 0.5, y * s, (x + w) * s - s * 0.5, (y + cap) * s), fill=PAPER,
               outline=OUTLINE, width=max(1, int(s * 0.6)))
 
 
-def bundle(s, n, w=None, h=None, tilt=-24.0, size=(37, 32), fuse=True, fuse_len=1.0):
-    """A layer with n sticks (1, 3 or 5) taped together, tilted; returns (layer, fuse end)."""
-    W, H = size
-    w = w or 6.0
-    h = h or 22.0
-    img = Image.new("RGBA", (W * s, H * s), (0, 0, 0, 0))
-    d = ImageDraw.Draw(img)
-    cx, cy = W / 2.0, H / 2.0 + 1.5
-    if n == 1:
-        xs = [(cx - w / 2, 0.0)]
-    elif n == 3:   # one behind, two in front
-        xs = [(cx - w / 2, -2.0), (cx - w, 0.4), (cx, 0.4)]
-    else:          # two behind, three in front
-        xs = [(cx - w, -2.0), (cx, -2.0), (cx - w * 1.5, 0.4), (cx - w * 0.5, 0.4),
-              (cx + w * 0.5, 0.4)]
-    top = cy - h / 2
-    for x, dy in xs:
-        stick(d, s, x, top + dy, w, h)
-    if n > 1:
-        xl = min(x for x, _ in xs) - 0.4
-        xr = max(x for x, _ in xs) + w + 0.4
-        th = max(1.0, h * 0.1)
-        for ty in (top + h * 0.28, top + h * 0.66):
-            _r(d, (xl, ty, xr, ty + th), s, TAPE, radius=0.4, width=max(1, int(s * 0.5)))
-    fx, fy = cx, top - 0.5
-    end = (fx + 4.5 * fuse_len, fy - 5.0 * fuse_len)
-    if fuse:
-        mid = (fx + 0.5 * fuse_len, fy - 3.0 * fuse_len)
-        d.line([(fx * s, fy * s), (mid[0] * s, mid[1] * s), (end[0] * s, end[1] * s)],
-               fill=FUSE, width=int(1.2 * s), joint="curve")
-    layer = artlib.rotate_rgba(img, tilt)
-    # where the fuse end went after the turn
-    a = math.radians(tilt)
-    ex, ey = end[0] - W / 2.0, end[1] - H / 2.0
-    rx = W / 2.0 + ex * math.cos(a) + ey * math.sin(a)
-    ry = H / 2.0 - ex * math.sin(a) + ey * math.cos(a)
-    return layer, (rx, ry)
+def bundle(d, s, n, x, y, w, h, tape=True):
+    """n sticks (1, 3 or 5) side by side, tops level so each one can be counted, taped
+    together; returns the top centre of the middle stick, where the fuse goes in."""
+    for k in range(n):
+        stick(d, s, x + k * w, y, w, h)
+    if tape and n > 1:
+        th = max(1.0, h * 0.075)
+        for ty in (y + h * 0.3, y + h * 0.72):
+            _r(d, (x - 0.3, ty, x + n * w + 0.3, ty + th), s, TAPE, radius=0.4,
+               width=max(1, int(s * 0.5)))
+    return (x + (n // 2) * w + w / 2.0, y + 0.6)
 
 
-def detonator(d, s, x, y, w=11.0, h=8.0, led=True, digits=None):
-    """A small grey detonator box with a display and a red lamp."""
+def fuse(d, s, start, pts, width=1.1):
+    q = [start] + list(pts)
+    d.line([(px * s, py * s) for px, py in q], fill=FUSE, width=max(1, int(width * s)),
+           joint="curve")
+
+
+def detonator(d, s, x, y, w=11.0, h=8.0, led=True):
+    """A grey timer box: a dark display window on the left and a red lamp on the right.
+    Returns the display window (x0, y0, x1, y1) so the digits can be set in it at final size."""
     _r(d, (x, y, x + w, y + h), s, BOX, radius=1.2)
-    d.rectangle(((x + 1.3) * s, (y + 1.3) * s, (x + w - 4.0) * s, (y + h - 2.5) * s),
-                fill=(30, 60, 40, 255))
-    if digits:
-        artlib.draw_text(d, digits, (x + 1.8) * s, (y + 1.9) * s, 3.2 * s, (120, 255, 140, 255),
-                         0.7 * s)
+    d.line([((x + 1.2) * s, (y + 0.9) * s), ((x + w - 1.2) * s, (y + 0.9) * s)],
+           fill=(150, 156, 166, 255), width=max(1, int(0.6 * s)))
+    lw = min(3.0, w * 0.28)
+    win = (x + 1.2, y + 1.6, x + w - lw - 1.2, y + h - 1.4)
+    d.rectangle((win[0] * s, win[1] * s, win[2] * s, win[3] * s), fill=DISPLAY)
     col = (255, 60, 40, 255) if led else (110, 30, 26, 255)
-    d.ellipse(((x + w - 3.2) * s, (y + 1.4) * s, (x + w - 1.2) * s, (y + 3.4) * s), fill=col)
-    d.rectangle(((x + 1.3) * s, (y + h - 1.8) * s, (x + w - 1.3) * s, (y + h - 1.0) * s),
-                fill=BOX_DARK)
+    lx = x + w - lw / 2.0 - 0.8
+    r = lw * 0.36
+    d.ellipse(((lx - r) * s, (y + h * 0.35 - r) * s, (lx + r) * s, (y + h * 0.35 + r) * s),
+              fill=col, outline=OUTLINE, width=max(1, int(0.4 * s)))
+    return win
 
 
 def wires(d, s, pts, colour=(200, 40, 30, 255)):
@@ -97,20 +87,19 @@ def wires(d, s, pts, colour=(200, 40, 30, 255)):
 
 
 def semtex(d, s, x, y, w, h, label=None):
-    """A wrapped block of plastic explosive."""
+    """A block of plastic explosive in a wrapper band, optionally with a paper label."""
     _r(d, (x, y + 1.2, x + w, y + h), s, SEMTEX_DARK, radius=1.5)
     _r(d, (x, y, x + w, y + h - 1.5), s, SEMTEX, radius=1.5)
     d.line([((x + 1.5) * s, (y + 1.3) * s), ((x + w - 2) * s, (y + 1.3) * s)], fill=SEMTEX_LIGHT,
            width=int(0.8 * s))
-    # wrapping fold lines
-    d.line([((x + w * 0.3) * s, (y + 0.5) * s), ((x + w * 0.22) * s, (y + h - 2) * s)],
-           fill=SEMTEX_DARK, width=int(0.5 * s))
+    bx0, bx1 = x + w * 0.16, x + w * 0.34
+    d.rectangle((bx0 * s, (y + 0.4) * s, bx1 * s, (y + h - 0.4) * s), fill=WRAP)
     if label:
         lh = min(h - 4.0, 9.0)
         tw = artlib.text_width(label, lh)
-        lx = x + (w - tw) / 2.0
+        lx = x + (w - tw) / 2.0 + w * 0.08
         ly = y + (h - 1.5 - lh) / 2.0
-        _r(d, (lx - 1.2, ly - 1.0, lx + tw + 1.2, ly + lh + 1.0), s, (250, 244, 226, 255),
+        _r(d, (lx - 1.2, ly - 1.0, lx + tw + 1.2, ly + lh + 1.0), s, (252, 248, 236, 255),
            radius=0.8, width=max(1, int(s * 0.5)))
         artlib.draw_text(d, label, lx * s, ly * s, lh * s, (30, 24, 22, 255), 1.1 * s)
 

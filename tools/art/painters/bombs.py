@@ -23,37 +23,36 @@ def _smoke(d, s, x, y, phase):
 def _frame(kind, phase, rng):
     s = SS
     img = Image.new("RGBA", (FW * s, FH * s), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
     if kind in ("1x", "3x", "3xd"):
+        # the same upright sticks as the item pictures, small
         n = 1 if kind == "1x" else 3
-        layer, fend = sp.bundle(s, n, w=3.8 if n == 3 else 4.4, h=13.0, tilt=-62.0,
-                                size=(FW, FH), fuse_len=0.45)
-        dx = -2.0
-        img.alpha_composite(layer, (int(dx * s), int(0.5 * s)))
-        d = ImageDraw.Draw(img)
-        fx, fy = fend[0] + dx, fend[1] + 0.5
+        w = 4.6 if n == 1 else 3.8
+        x = 11.0 - n * w / 2.0 - (3.0 if kind == "3xd" else 1.0)
+        top = sp.bundle(d, s, n, x, 6.5, w, 12.5)
         if kind == "3xd":
-            sp.wires(d, s, [(fx, fy), (fx + 2.0, fy + 1.0), (17.0, 6.0)])
-            sp.detonator(d, s, 15.5, 4.0, 7.0, 5.5, led=phase % 2 == 0)
+            sp.wires(d, s, [(top[0], top[1] + 0.4), (top[0] + 3.0, top[1] - 3.0), (18.0, 3.0),
+                            (18.5, 8.5)])
+            sp.detonator(d, s, 14.5, 8.5, 8.0, 6.5, led=phase % 2 == 0)
             if phase % 2 == 0:
-                d.ellipse((19.8 * s, 3.6 * s, 22.6 * s, 6.4 * s), fill=(255, 80, 50, 90))
+                d.ellipse((18.6 * s, 8.2 * s, 22.4 * s, 12.0 * s), fill=(255, 80, 50, 90))
         else:
+            fx, fy = top[0] + 3.6, top[1] - 3.6
+            sp.fuse(d, s, top, [(top[0] + 1.4, top[1] - 2.6), (fx, fy)], 0.9)
             _smoke(d, s, fx, fy, phase)
             sp.spark(d, s, fx, fy, phase, rng, 0.8)
     elif kind == "semtex":
-        d = ImageDraw.Draw(img)
-        sp.semtex(d, s, 3.0, 8.0, 15.0, 9.0)
-        tip = sp.cap(d, s, 12.0, 10.0, 4.5)
-        sp.wires(d, s, [tip, (tip[0] + 1.5, tip[1] - 2.0), (17.5, 3.5)])
-        sp.detonator(d, s, 15.0, 1.5, 7.0, 5.5, led=phase % 2 == 0)
+        sp.semtex(d, s, 2.0, 8.0, 15.0, 9.0)
+        tip = sp.cap(d, s, 11.0, 10.0, 4.5)
+        sp.wires(d, s, [tip, (tip[0] + 1.5, tip[1] - 2.0), (18.0, 3.0), (18.5, 4.0)])
+        sp.detonator(d, s, 14.5, 1.5, 8.0, 6.5, led=phase % 2 == 0)
         if phase % 2 == 0:
-            d.ellipse((19.3 * s, 1.1 * s, 22.1 * s, 3.9 * s), fill=(255, 80, 50, 90))
+            d.ellipse((18.6 * s, 1.2 * s, 22.4 * s, 5.0 * s), fill=(255, 80, 50, 90))
     else:  # small Semtex with a short burning fuse
-        d = ImageDraw.Draw(img)
-        sp.semtex(d, s, 5.0, 9.0, 11.0, 8.0)
+        sp.semtex(d, s, 4.0, 9.0, 12.0, 8.0)
         tip = sp.cap(d, s, 13.0, 10.0, 3.5)
-        d.line([(tip[0] * s, tip[1] * s), ((tip[0] + 1.8) * s, (tip[1] - 2.2) * s)],
-               fill=sp.FUSE, width=int(0.9 * s))
         fx, fy = tip[0] + 1.8, tip[1] - 2.2
+        sp.fuse(d, s, tip, [(fx, fy)], 0.9)
         _smoke(d, s, fx, fy, phase)
         sp.spark(d, s, fx, fy, phase, rng, 0.8)
     return artlib.reduce(img, FW, FH)

@@ -52,20 +52,8 @@ def _spark(d, img, cx, cy, rng, size):
               fill=(255, 255, 230, 255))
 
 
-def _hazard_band(d, x0, y0, x1, y1, phase=0.0):
-    """Yellow and black diagonal warning stripes clipped to a rectangle."""
-    band = Image.new("RGBA", (_p(x1) - _p(x0), _p(y1) - _p(y0)), (250, 205, 20, 255))
-    bd = ImageDraw.Draw(band)
-    w, h = band.size
-    step = _p(3)
-    off = int(phase * step * 2)
-    for x in range(-h - step * 2 + off % (step * 2), w + h, step * 2):
-        bd.polygon([(x, h), (x + step, h), (x + step + h, 0), (x + h, 0)], fill=(20, 18, 16, 255))
-    return band, (_p(x0), _p(y0))
-
-
 def dinamits(d, img, k, rng):
-    """Three red sticks tied with a band; the fuse burns with a flickering spark."""
+    """Three red sticks taped together; the fuse burns with a flickering spark."""
     _shadow(d, 15, 22)
     for i, x in enumerate((6.5, 12.5, 18.5)):
         d.rounded_rectangle(_box(x, 12, x + 6, 28), radius=_p(1.5),
@@ -73,8 +61,9 @@ def dinamits(d, img, k, rng):
         d.rectangle(_box(x + 1, 13, x + 2.2, 27), fill=(235, 80, 60, 255))  # highlight
         d.ellipse(_box(x + 0.5, 11, x + 5.5, 14), fill=(225, 190, 140, 255),
                   outline=(90, 10, 8, 255), width=SS)
-    band, pos = _hazard_band(d, 6.5, 19, 24.5, 22.5, k / FRAMES)
-    img.alpha_composite(band, pos)
+    for y in (16.5, 22.5):
+        d.rounded_rectangle(_box(6.2, y, 24.8, y + 2.2), radius=_p(0.5), fill=(40, 36, 38, 255),
+                            outline=(20, 16, 16, 255), width=2)
     # The fuse curls up from the middle stick; the spark walks along its tip.
     pts = [(15.5, 12), (16.5, 8.5), (19, 6.5), (21.5, 5.5)]
     d.line([(_p(x), _p(y)) for x, y in pts], fill=(176, 146, 96, 255), width=_p(1.2),
@@ -85,13 +74,13 @@ def dinamits(d, img, k, rng):
 
 
 def semtex(d, img, k, rng):
-    """A putty-coloured slab with a taped detonator and a red light that blinks."""
+    """A pale putty slab in a wrapper band with a taped detonator whose light blinks."""
     _shadow(d, 16, 26)
-    d.rounded_rectangle(_box(3, 14, 29, 28), radius=_p(3), fill=(214, 160, 70, 255),
-                        outline=(110, 72, 25, 255), width=SS)
-    d.rounded_rectangle(_box(5, 15.5, 27, 18), radius=_p(1.2), fill=(236, 190, 110, 255))
-    band, pos = _hazard_band(d, 4, 22, 28, 25.5, -k / FRAMES)
-    img.alpha_composite(band, pos)
+    d.rounded_rectangle(_box(3, 14, 29, 28), radius=_p(3), fill=(228, 214, 184, 255),
+                        outline=(120, 102, 76, 255), width=SS)
+    d.rounded_rectangle(_box(5, 15.5, 27, 18), radius=_p(1.2), fill=(248, 240, 222, 255))
+    d.rectangle(_box(7, 14.5, 11, 27.5), fill=(92, 78, 66, 255))
+    d.rectangle(_box(21, 14.5, 25, 27.5), fill=(92, 78, 66, 255))
     # Detonator box with two wires.
     d.rectangle(_box(11, 8, 21, 15), fill=(55, 58, 62, 255), outline=(20, 20, 22, 255), width=SS)
     d.line([_p(12), _p(8), _p(9), _p(4), _p(6), _p(5)], fill=(200, 30, 30, 255), width=_p(1))
@@ -103,9 +92,9 @@ def semtex(d, img, k, rng):
 
 
 def veseliba(d, img, k, rng):
-    """A white first-aid box with a red cross and a slow green pulse around it."""
+    """A white first-aid box with a red cross and a slow warm pulse around it."""
     pulse = 0.5 + 0.5 * math.cos(k * 2 * math.pi / FRAMES)
-    _glow(img, 16, 17, 13 + 2 * pulse, (90, 255, 120), int(60 + 70 * pulse))
+    _glow(img, 16, 17, 13 + 2 * pulse, (255, 236, 210), int(50 + 60 * pulse))
     _shadow(d, 16, 24)
     d.rounded_rectangle(_box(5, 10, 27, 28), radius=_p(2.5), fill=(240, 238, 232, 255),
                         outline=(120, 115, 110, 255), width=SS)
@@ -128,10 +117,10 @@ def baterija(d, img, k, rng):
         y1 = 26 - i * 3.4
         lit = i < bars
         d.rectangle(_box(12.5, y1 - 2.6, 19.5, y1),
-                    fill=(110, 235, 80, 255) if lit else (30, 60, 32, 255))
+                    fill=(96, 196, 255, 255) if lit else (26, 44, 66, 255))
     # A small bolt on the charge.
     d.polygon([(_p(17), _p(11)), (_p(14), _p(16)), (_p(16), _p(16)), (_p(15), _p(20)),
-               (_p(18.5), _p(14.5)), (_p(16.5), _p(14.5))], fill=(255, 230, 90, 230))
+               (_p(18.5), _p(14.5)), (_p(16.5), _p(14.5))], fill=(250, 252, 255, 230))
 
 
 def kontrolpunkts(d, img, k, rng):
@@ -155,7 +144,7 @@ def kontrolpunkts(d, img, k, rng):
 
 
 def izeja(d, img, k, rng):
-    """A timbered mine doorway with a ladder and a green arrow that climbs."""
+    """A timbered mine doorway with a ladder and a daylight-blue arrow that climbs."""
     d.rectangle(_box(5, 3, 27, 30), fill=(14, 12, 12, 255))  # the dark shaft
     wood, dark = (128, 86, 44, 255), (66, 42, 20, 255)
     d.rectangle(_box(3, 3, 7, 30), fill=wood, outline=dark, width=SS)
@@ -167,10 +156,10 @@ def izeja(d, img, k, rng):
         d.line([_p(11), _p(y), _p(21), _p(y)], fill=(150, 120, 80, 255), width=_p(1))
     rise = (k % FRAMES) * 1.5
     cy = 21 - rise
-    _glow(img, 16, cy, 8, (60, 255, 110), 120)
+    _glow(img, 16, cy, 8, (150, 220, 255), 120)
     d.polygon([(_p(16), _p(cy - 6)), (_p(10.5), _p(cy)), (_p(13.8), _p(cy)),
                (_p(13.8), _p(cy + 5)), (_p(18.2), _p(cy + 5)), (_p(18.2), _p(cy)),
-               (_p(21.5), _p(cy))], fill=(70, 250, 110, 255), outline=(10, 90, 30, 255))
+               (_p(21.5), _p(cy))], fill=(130, 210, 255, 255), outline=(20, 60, 110, 255))
 
 
 # File name (under ui/obj/), painter, random seed.

@@ -1,0 +1,262 @@
+// Recording and replaying a level's input.
+#include "shell/ieraksts.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "shell/ierices.h"
+#include "shell/sistema.h"
+
+Atskanotajs atskanotajs;
+
+namespace {
+
+const Uint32 KADRA_MS = 40;
+
+struct KlavisVards {
+  const char* vards;
+  SDLKey klavis;
+};
+const KlavisVards KLAVISES[] = {
+    {"space", SDLK_SPACE}, {"lshift", SDLK_LSHIFT}, {"escape", SDLK_ESCAPE}, {"up", SDLK_UP},
+    {"down", SDLK_DOWN},   {"left", SDLK_LEFT},     {"right", SDLK_RIGHT},   {"f1", SDLK_F1},
+    {"f2", SDLK_F2},       {"f3", SDLK_F3},         {"2", SDLK_2},
+};
+
+std::string KlavisTeksts(SDLKey k) {
+  for (const KlavisVards& v : KLAVISES)
+    if (v.klavis == k) return v.vards;
+  return std::to_string((int)k);
+}
+
+bool LasitKlavi(const std::string& t, SDLKey& k) {
+  for (const KlavisVards& v : KLAVISES)
+    if (t == v.vards) {
+      k = v.klavis;
+      return true;
+    }
+  char* beigas = nullptr;
+  const long n = strtol(t.c_str(), &beigas, 10);
+  if (t.empty() || *beigas || n <= 0 || n >= SDLK_LAST) return false;
+  k = (SDLKey)n;
+  return true;
+}
+
+bool LasitSkaitli(std::istringstream& in, long lidz, long& v) {
+  std::string t;
+  if (!(in >> t)) return false;
+  char* beigas = nullptr;
+  v = strtol(t.c_str(), &beigas, 10);
+  return *beigas == 0 && v >= 0 && v <= lidz;
+}
+
+// One "FRAME WHAT ..." line; an empty string when it reads, else what is wrong.
+std::string LasitRindu(std::istringstream& in, IerakstaRinda& r) {
+  long kadrs = 0;
+  if (!LasitSkaitli(in, 100000000L, kadrs)) return "a frame number or a known word expected";
+  r.kadrs = (unsigned)kadrs;
+  std::string ko;
+  in >> ko;
+  memset(&r.notikums, 0, sizeof(r.notikums));
+  r.veids = IerakstaRinda::NOTIKUMS;
+  long a = 0, b = 0, c = 0;
+  if (ko == "mouse") {
+    if (!LasitSkaitli(in, 65535, a) || !LasitSkaitli(in, 65535, b) || !LasitSkaitli(in, 255, c))
+      return "mouse needs X Y BUTTONS";
+    r.veids = IerakstaRinda::PELE;
+    r.x = (int)a;
+    r.y = (int)b;
+    r.pogas = (Uint8)c;
+  } else if (ko == "press" || ko == "release") {
+    if (!LasitSkaitli(in, 255, a) || a == 0) return ko + " needs a button number 1-255";
+    r.notikums.type = ko == "press" ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+    r.notikums.button.button = (Uint8)a;
+  } else if (ko == "keydown" || ko == "keyup") {
+    std::string t;
+    SDLKey k;
+    if (!(in >> t) || !LasitKlavi(t, k)) return ko + " needs a key name or number";
+    r.notikums.type = ko == "keydown" ? SDL_KEYDOWN : SDL_KEYUP;
+    r.notikums.key.keysym.sym = k;
+  } else if (ko == "quit") {
+    r.notikums.type = SDL_QUIT;
+  } else {
+    return "unknown event \"" + ko + "\"";
+  }
+  std::string lieks;
+  if (in >> lieks) return "unexpected \"" + lieks + "\" at the end of the line";
+  return "";
+}
+
+Uint32 Tagad() { return atskanotajs.tagad; }
+
+// Every frame is 40 ms of game time; a game in a window also waits out the real frame.
+void Gulet(Uint32) {
+  Atskanotajs& a = atskanotajs;
+  a.tagad += KADRA_MS;
+  if (!a.gulet) return;
+  const Uint32 merkis = a.isti_sakums + (Uint32)(a.kadrs + 1) * KADRA_MS;
+  const Uint32 isti = SDL_GetTicks();
+  if ((Sint32)(merkis - isti) > 0) SDL_Delay(merkis - isti);
+}
+
+// The mouse is read once a frame, so that every step of a frame sees what the replay sees.
+Uint8 Pele(int* x, int* y) {
+  Atskanotajs& a = atskanotajs;
+  if (!a.pele_lasita) {
+    a.pele_lasita = true;
+    if (a.raksta) {
+      a.pogas = SDL_GetMouseState(&a.x, &a.y);
+      if (a.fails && (a.x != a.ierakstita_x || a.y != a.ierakstita_y ||
+                      a.pogas != a.ierakstitas_pogas)) {
+        fprintf(a.fails, "%d mouse %d %d %u\n", a.kadrs, a.x, a.y, (unsigned)a.pogas);
+        a.ierakstita_x = a.x;
+        a.ierakstita_y = a.y;
+        a.ierakstitas_pogas = a.pogas;
+      }
+    }
+  }
+  *x = a.x;
+  *y = a.y;
+  return a.pogas;
+}
+
+Ierices speles_ierices = {nullptr, nullptr, nullptr};
+
+void Uzstadit(Atskanotajs& a) {
+  speles_ierices = ierices;
+  ierices.Tagad = Tagad;
+  ierices.Gulet = Gulet;
+  ierices.Pele = Pele;
+  a.kadrs = -1;
+  a.pele_lasita = false;
+  a.isti_sakums = SDL_GetTicks();
+  // The first frame measures from here, not from the clock's zero, in both directions.
+  raamji(a.tagad);
+}
+
+}  // namespace
+
+bool LasitIerakstu(const std::string& fails, Ieraksts& ieraksts, std::string& kluda) {
+  std::ifstream in(fails);
+  if (!in) {
+    kluda = fails + ":0: cannot open it: " + strerror(errno);
+    return false;
+  }
+  ieraksts = Ieraksts();
+  std::string rinda;
+  int nr = 0;
+  bool galva = false, ir_limenis = false;
+  unsigned iepriekseja = 0;
+  auto Kluda = [&](const std::string& ko) {
+    kluda = fails + ":" + std::to_string(nr) + ": " + ko;
+    return false;
+  };
+  while (std::getline(in, rinda)) {
+    nr++;
+    const size_t komentars = rinda.find('#');
+    if (komentars != std::string::npos) rinda.erase(komentars);
+    std::istringstream s(rinda);
+    std::string pirmais;
+    if (!(s >> pirmais)) continue;
+    if (!galva) {
+      std::string versija;
+      if (pirmais != "delvorn-run" || !(s >> versija) || versija != "1")
+        return Kluda("the first line must be \"delvorn-run 1\"");
+      galva = true;
+    } else if (pirmais == "level") {
+      std::string cels;
+      if (!(s >> cels)) return Kluda("level needs a path");
+      if (!std::ifstream(cels)) return Kluda("the level \"" + cels + "\" cannot be opened");
+      ieraksts.limenis = cels;
+      ir_limenis = true;
+    } else if (pirmais == "clock") {
+      long v = 0;
+      if (!LasitSkaitli(s, 0x7FFFFFFFL, v)) return Kluda("clock needs a number of milliseconds");
+      ieraksts.pulkstenis = (Uint32)v;
+    } else {
+      std::istringstream visa(rinda);
+      IerakstaRinda r;
+      const std::string kas = LasitRindu(visa, r);
+      if (!kas.empty()) return Kluda(kas);
+      if (r.kadrs < iepriekseja) return Kluda("frame numbers must not go backwards");
+      iepriekseja = r.kadrs;
+      ieraksts.rindas.push_back(r);
+    }
+  }
+  if (!galva) return Kluda("the file is empty");
+  if (!ir_limenis) return Kluda("no \"level\" line");
+  return true;
+}
+
+bool Atskanotajs::SaktRakstit(const std::string& cels, const std::string& limenis) {
+  fails = fopen(cels.c_str(), "w");
+  if (!fails) return false;
+  raksta = true;
+  atskano = false;
+  gulet = true;
+  tagad = speles_ierices.Tagad ? speles_ierices.Tagad() : ierices.Tagad();
+  fprintf(fails, "delvorn-run 1\nlevel %s\nclock %u\n", limenis.c_str(), (unsigned)tagad);
+  ierakstita_x = ierakstita_y = -1;
+  ierakstitas_pogas = 0xFF;
+  Uzstadit(*this);
+  return true;
+}
+
+void Atskanotajs::SaktAtskanot(const Ieraksts& i, bool gulet_) {
+  ieraksts = i;
+  atskano = true;
+  raksta = false;
+  gulet = gulet_;
+  tagad = i.pulkstenis;
+  nakama = 0;
+  x = y = 0;
+  pogas = 0;
+  Uzstadit(*this);
+}
+
+void Atskanotajs::KadraSakums() {
+  if (!raksta && !atskano) return;
+  kadrs++;
+  pele_lasita = false;
+  if (fails) fflush(fails);
+  if (!atskano) return;
+  for (; nakama < ieraksts.rindas.size() && (int)ieraksts.rindas[nakama].kadrs <= kadrs;
+       nakama++) {
+    IerakstaRinda& r = ieraksts.rindas[nakama];
+    if (r.veids == IerakstaRinda::PELE) {
+      x = r.x;
+      y = r.y;
+      pogas = r.pogas;
+    } else {
+      SDL_PushEvent(&r.notikums);
+    }
+  }
+  pele_lasita = true;
+}
+
+void Atskanotajs::Notikums(const SDL_Event& e) {
+  if (!raksta || !fails) return;
+  switch (e.type) {
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+      fprintf(fails, "%d %s %s\n", kadrs, e.type == SDL_KEYDOWN ? "keydown" : "keyup",
+              KlavisTeksts(e.key.keysym.sym).c_str());
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+      fprintf(fails, "%d %s %u\n", kadrs, e.type == SDL_MOUSEBUTTONDOWN ? "press" : "release",
+              (unsigned)e.button.button);
+      break;
+    case SDL_QUIT: fprintf(fails, "%d quit\n", kadrs); break;
+    default: break;
+  }
+}
+
+void Atskanotajs::Beigt() {
+  if (fails) fclose(fails);
+  fails = nullptr;
+  if (raksta || atskano) ierices = speles_ierices;
+  raksta = atskano = false;
+}
