@@ -36,7 +36,6 @@ from PIL import Image, ImageDraw, ImageFilter
 
 import artlib
 from painters import _textures as tx
-from painters import items
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 DATA_MAP = os.path.normpath(os.path.join(HERE, "..", "..", "..", "data", "map"))
@@ -349,42 +348,61 @@ def _radiation(rgb, sources, w, h, zeme):
     return rgb * (1 - a) + arr[..., :3] * a
 
 
-_ITEM_PICTURES = {
-    1: lambda: items.spade(), 2: lambda: items.pick(), 3: lambda: items.pneumatic(),
-    4: lambda: items.dynamite(1, False), 5: lambda: items.dynamite(3, False),
-    6: lambda: items.dynamite(5, False), 7: lambda: items.dynamite(3, True),
-    8: lambda: items.dynamite(5, True), 9: lambda: items.semtex_det(),
-    10: lambda: items.semtex_small("1"), 11: lambda: items.semtex_small("3"),
-}
+# Inventory pictures of the items, painted earlier in the same run (items.py sorts first).
+_ITEM_FILES = {1: "lapsta", 2: "cirtnis", 3: "pneim_cirtnis", 4: "dinamits_1x",
+               5: "dinamits_3x", 6: "dinamits_5x", 7: "dinamits_deton_3x",
+               8: "dinamits_deton_5x", 9: "semtex_deton", 10: "semtex_1s", 11: "semtex_3s"}
+_ITEM_SIZE = (22, 19)
+
+
+def _plain_item(item_id):
+    """A stand-in when the inventory pictures are not there: red sticks for dynamite, a
+    pale block for Semtex, a grey blade for a tool."""
+    img = Image.new("RGBA", _ITEM_SIZE, (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    if 4 <= item_id <= 8:
+        for k in range(3):
+            d.rectangle((5 + 4 * k, 5, 8 + 4 * k, 16), fill=(196, 34, 28, 255))
+    elif item_id >= 9:
+        d.rectangle((4, 7, 18, 15), fill=(232, 222, 196, 255))
+    else:
+        d.polygon([(6, 15), (11, 4), (16, 15)], fill=(180, 186, 194, 255))
+    return img
+
+
+def _item_picture(item_id, ui_dir):
+    """An item's picture, small, with a dark outline so it reads in any ground."""
+    key = (item_id, ui_dir)
+    if key not in _item_cache:
+        path = os.path.join(ui_dir, _ITEM_FILES[item_id] + ".png") if ui_dir else ""
+        if path and os.path.exists(path):
+            small = Image.open(path).convert("RGBA").resize(_ITEM_SIZE, Image.LANCZOS)
+        else:
+            small = _plain_item(item_id)
+        halo = small.split()[3].point(lambda v: 255 if v > 40 else 0)
+        halo = halo.filter(ImageFilter.MaxFilter(3))
+        w, h = _ITEM_SIZE
+        out = Image.new("RGBA", (w + 2, h + 2), (0, 0, 0, 0))
+        out.paste(Image.new("RGBA", _ITEM_SIZE, (16, 10, 6, 255)), (1, 1), halo)
+        out.alpha_composite(small, (1, 1))
+        _item_cache[key] = out
+    return _item_cache[key]
+
+
 _item_cache = {}
 
 
-def _item_picture(item_id):
-    """The inventory picture of an item, small, with a dark outline so it reads in ground."""
-    if item_id not in _item_cache:
-        big = _ITEM_PICTURES[item_id]()
-        small = artlib.reduce(big, 22, 19)
-        alpha = small.split()[3]
-        halo = alpha.filter(ImageFilter.MaxFilter(3))
-        out = Image.new("RGBA", (24, 21), (0, 0, 0, 0))
-        shadow = Image.new("RGBA", (22, 19), (16, 10, 6, 255))
-        out.paste(shadow, (1, 1), halo)
-        out.alpha_composite(small, (1, 1))
-        _item_cache[item_id] = out
-    return _item_cache[item_id]
-
-
-def _items(rgb, pickups):
+def _items(rgb, pickups, ui_dir):
     img = tx.to_image(rgb).convert("RGBA")
     for _, _, x, y, item_id in pickups:
         if item_id is None:
             continue  # kits: the game draws their icons itself
-        pic = _item_picture(item_id)
+        pic = _item_picture(item_id, ui_dir)
         img.alpha_composite(pic, (x - pic.width // 2, y - pic.height // 2))
     return np.asarray(img.convert("RGB"), np.float32)
 
 
-def paint_plan(plan, warn=None):
+def paint_plan(plan, warn=None, ui_dir=None):
     """The three pictures of a plan: (mask, dug-out look, undug look) as RGB images."""
     w, h = plan.size
     rng = random.Random(plan.seed)
@@ -458,7 +476,7 @@ def paint_plan(plan, warn=None):
     zeme = _radiation(zeme, plan.radiation, w, h, True)
     pamats = _radiation(pamats, plan.radiation, w, h, False)
     solid = [(n, b, x, y, i) for n, b, x, y, i in plan.pickups if cls[y, x] != tx.OPEN]
-    zeme = _items(zeme, solid)
+    zeme = _items(zeme, solid, ui_dir)
     return mask, tx.to_image(pamats), tx.to_image(zeme)
 
 
@@ -466,7 +484,9 @@ def paint_file(path, out_dir):
     name = os.path.splitext(os.path.basename(path))[0]
     with open(path, encoding="utf-8") as f:
         plan = parse(f.read(), name, path)
-    mask, pamats, zeme = paint_plan(plan, lambda m: sys.stderr.write("%s: %s\n" % (path, m)))
+    ui_dir = os.path.join(os.path.dirname(os.path.abspath(out_dir)), "ui")
+    mask, pamats, zeme = paint_plan(plan, lambda m: sys.stderr.write("%s: %s\n" % (path, m)),
+                                    ui_dir)
     os.makedirs(out_dir, exist_ok=True)
     # Fast, light compression: the noisy looks hardly shrink at higher levels.
     for pic, suffix in ((mask, "_maska"), (pamats, "_pamats"), (zeme, "_zeme")):
