@@ -411,7 +411,7 @@ def paint_plan(plan, warn=None, ui_dir=None):
     for _, c, ex, shape in plan.ground:
         m = _raster(shape, w, h, rng)
         if c == tx.OPEN:
-            m = _ragged(m, rng, True, 2)
+            m = _ragged(m, rng, True, 1)   # smooth floors: fewer snags for the digger
         elif shape[0] == "band":
             m = _ragged(m, rng, False, 2)   # the wave already bends it; overlaps stay shut
         elif shape[0] != "fill":
