@@ -235,16 +235,47 @@ def _raster(shape, w, h, rng):
     return np.asarray(img) > 127
 
 
-def _ragged(mask, rng, only_grow, reach=2):
+class _Jags:
+    """Edge noise for roughening outlines, one field-sized map per roughness, made once per
+    plan (in the order first asked for, so the same plan gets the same edges)."""
+
+    def __init__(self, rng, w, h):
+        self.rng, self.w, self.h, self.maps = rng, w, h, {}
+
+    def get(self, reach):
+        if reach not in self.maps:
+            self.maps[reach] = (tx.noise(self.rng, self.w, self.h, 4 * reach) * 0.8 +
+                                tx.noise(self.rng, self.w, self.h, 3) * 0.3)
+        return self.maps[reach]
+
+
+def _box(mask, margin):
+    """The bounding box (y0, y1, x0, x1) of a mask's pixels grown by margin, or None."""
+    ys = np.flatnonzero(mask.any(axis=1))
+    if len(ys) == 0:
+        return None
+    xs = np.flatnonzero(mask.any(axis=0))
+    h, w = mask.shape
+    return (max(0, ys[0] - margin), min(h, ys[-1] + margin + 1),
+            max(0, xs[0] - margin), min(w, xs[-1] + margin + 1))
+
+
+def _ragged(mask, jags, only_grow, reach=2):
     """Natural edges: the outline wanders by up to about `reach` pixels. Dug-out shapes
     only grow, so every point the plan names as open stays open."""
-    w = mask.shape[1]
-    h = mask.shape[0]
-    soft = tx.blur(mask.astype(np.float32), 0.8 * reach)
-    jag = tx.noise(rng, w, h, 4 * reach) * 0.8 + tx.noise(rng, w, h, 3) * 0.3
-    near = tx.grow(mask, 2 * reach) & ~tx.shrink(mask, 2 * reach)   # no islands far off
-    out = np.where(near, soft + jag > 0.5, mask)
-    return (out | mask) if only_grow else out
+    b = _box(mask, 4 * reach + 4)   # work on the shape's box only
+    if b is None:
+        return mask
+    y0, y1, x0, x1 = b
+    box = mask[y0:y1, x0:x1]
+    soft = tx.blur(box.astype(np.float32), 0.8 * reach)
+    near = tx.grow(box, 2 * reach) & ~tx.shrink(box, 2 * reach)   # no islands far off
+    out = np.where(near, soft + jags.get(reach)[y0:y1, x0:x1] > 0.5, box)
+    if only_grow:
+        out |= box
+    full = mask.copy()
+    full[y0:y1, x0:x1] = out
+    return full
 
 
 # ----- painting --------------------------------------------------------------------------
@@ -406,22 +437,23 @@ def paint_plan(plan, warn=None, ui_dir=None):
     """The three pictures of a plan: (mask, dug-out look, undug look) as RGB images."""
     w, h = plan.size
     rng = random.Random(plan.seed)
+    jags = _Jags(rng, w, h)
     cls = np.full((h, w), tx.SOFT, np.uint8)
     exact = np.zeros((h, w), np.int16)
     for _, c, ex, shape in plan.ground:
         m = _raster(shape, w, h, rng)
         if c == tx.OPEN:
-            m = _ragged(m, rng, True, 1)   # smooth floors: fewer snags for the digger
+            m = _ragged(m, jags, True, 1)   # smooth floors: fewer snags for the digger
         elif shape[0] == "band":
-            m = _ragged(m, rng, False, 2)   # the wave already bends it; overlaps stay shut
+            m = _ragged(m, jags, False, 2)   # the wave already bends it; overlaps stay shut
         elif shape[0] != "fill":
-            m = _ragged(m, rng, False, 6)
+            m = _ragged(m, jags, False, 6)
         cls[m] = c
         exact[m] = ex or 0
     zone = np.zeros((h, w), np.uint8)
     zmasks = []
     for _, v, shape in plan.zones:
-        m = _ragged(_raster(shape, w, h, rng), rng, False, 4)
+        m = _ragged(_raster(shape, w, h, rng), jags, False, 4)
         zone[m] = v
         zmasks.append((v, m))
     for _, x, y in plan.radiation:
@@ -437,18 +469,18 @@ def paint_plan(plan, warn=None, ui_dir=None):
                                Image.fromarray(hardness)])
 
     # The undug look: each class its own texture, darker with depth.
-    present = [c for c in tx.LOOKS if (cls == c).any()]
     zeme = np.zeros((h, w, 3), np.float32)
-    tint = np.zeros((h, w, 3), np.float32)
     ynorm = np.linspace(0.0, 1.0, h, dtype=np.float32)[:, None, None]
     for c in tx.LOOKS:
         trng = random.Random(plan.seed * 31 + c)
-        if c not in present:
+        box = _box(cls == c, 2)
+        if box is None:
             continue
-        tex = tx.LOOKS[c](trng, w, h) * (1 - tx.DEPTH_DARKEN[c] * ynorm)
-        sel = (cls == c)[..., None]
-        zeme = np.where(sel, tex, zeme)
-        tint = np.where(sel, tex, tint)
+        y0, y1, x0, x1 = box
+        tex = tx.LOOKS[c](trng, x1 - x0, y1 - y0) * (1 - tx.DEPTH_DARKEN[c] * ynorm[y0:y1])
+        sel = (cls[y0:y1, x0:x1] == c)[..., None]
+        zeme[y0:y1, x0:x1] = np.where(sel, tex, zeme[y0:y1, x0:x1])
+    tint = zeme.copy()
     opened = cls == tx.OPEN
     zeme[_seams(cls)] *= 0.6
     # The lit rim: ground that borders the start tunnels catches the lamp's light.
@@ -467,12 +499,17 @@ def paint_plan(plan, warn=None, ui_dir=None):
 
     zrng = random.Random(plan.seed * 31 + 211)
     for v, m in zmasks:
+        box = _box(m, 2)
+        if box is None:
+            continue
+        y0, y1, x0, x1 = box
+        mb = m[y0:y1, x0:x1]
         if v == ZONE_POISON:
-            zeme = _poison(zeme, m, zrng, True)
-            pamats = _poison(pamats, m, zrng, False)
+            zeme[y0:y1, x0:x1] = _poison(zeme[y0:y1, x0:x1], mb, zrng, True)
+            pamats[y0:y1, x0:x1] = _poison(pamats[y0:y1, x0:x1], mb, zrng, False)
         else:
-            zeme = _chasm(zeme, m, zrng)
-            pamats = _chasm(pamats, m, zrng)
+            zeme[y0:y1, x0:x1] = _chasm(zeme[y0:y1, x0:x1], mb, zrng)
+            pamats[y0:y1, x0:x1] = _chasm(pamats[y0:y1, x0:x1], mb, zrng)
     zeme = _radiation(zeme, plan.radiation, w, h, True)
     pamats = _radiation(pamats, plan.radiation, w, h, False)
     solid = [(n, b, x, y, i) for n, b, x, y, i in plan.pickups if cls[y, x] != tx.OPEN]
