@@ -8,6 +8,7 @@
 #include "digger/lapas.h"
 #include "field/zeme.h"
 #include "shell/globali.h"
+#include "shell/sistema.h"
 
 namespace {
 
@@ -78,8 +79,8 @@ Speletajs::Speletajs(int pozx, int pozy, int tips) {
     snprintf(nosaukums, sizeof(nosaukums), "ui/taims/%d.png", i);
     t[i] = IMG_Load(nosaukums);
   }
-  s_baterija = IMG_Load("ui/baterija.png");
-  s_baterijas_josla = IMG_Load("ui/baterija_josla.png");
+  s_baterija = EkranaFormata(IMG_Load("ui/baterija.png"));
+  s_baterijas_josla = EkranaFormata(IMG_Load("ui/baterija_josla.png"));
 }
 
 Speletajs::~Speletajs() {

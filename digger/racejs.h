@@ -73,6 +73,13 @@ class Speletajs {
   void Kadri();
   // Draws the current action's sprite cell, turned to the facing, onto the screen.
   void Attelot();
+  // Uses the active item: a tool clears a fan of rays in the mask ahead and holds the
+  // digger for its pause; an explosive is placed ten pixels ahead and one is used up,
+  // even when the field already has a bomb burning. Nothing else does anything.
+  void Rakt();
+  // Once per frame: takes the health a blast, a zone under the centre or radiation in
+  // sight costs, then draws the health number and the battery gauge.
+  void Veseljoties();
 
   // Load-time checks; each keeps the surface or frees it and reports the file.
   // A sheet must hold the 9 x rindas grid of suna-pixel cells.

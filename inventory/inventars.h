@@ -89,6 +89,18 @@ class Inventars_V2 {
   static bool IrIstaLieta(unsigned lietasID);
   // Empties the bag back to the three tools, with nothing active or recently used.
   void IztiritInventaru();
+
+  // The panel, once per frame: draws the active item, the panel (open while the pointer
+  // is on it) and the health background; a button down over an item chooses it, and any
+  // button down closes the panel. (x, y) is the pointer, poga the button mask.
+  void Apkalpot(int x, int y, unsigned char poga);
+  // Hit test: 1 when (x, y) is on the panel. On an open panel it also gives the group of
+  // the pocket under the point and the item's place in it (1 = bottom, 0 = the base);
+  // grupa and manta are left alone elsewhere.
+  unsigned KurKursors(int x, int y, bool atverts, int& grupa, int& manta);
+  // One pocket with its left edge at x: closed for lenta <= 0, else expanded by lenta
+  // column pieces.
+  void ZimetKabatu(int x, int lenta);
 };
 
 #endif

@@ -2,18 +2,9 @@
 #include <SDL_image.h>
 
 #include "menu/Menu.h"
+#include "shell/sistema.h"
 
-SDL_Surface* IeladetMenuBildi(const char* fails) {
-  SDL_Surface* ieladeta = IMG_Load(fails);
-  if (!ieladeta) return nullptr;
-  // The screen's own format makes every menu blit a plain copy (or blend) per pixel.
-  if (!SDL_GetVideoSurface()) return ieladeta;
-  SDL_Surface* parversta = ieladeta->format->Amask ? SDL_DisplayFormatAlpha(ieladeta)
-                                                    : SDL_DisplayFormat(ieladeta);
-  if (!parversta) return ieladeta;
-  SDL_FreeSurface(ieladeta);
-  return parversta;
-}
+SDL_Surface* IeladetMenuBildi(const char* fails) { return EkranaFormata(IMG_Load(fails)); }
 
 namespace {
 

@@ -6,21 +6,15 @@
 #include "config/CFGDocument.h"
 #include "objects/PakuMgr.h"
 #include "objects/skaitli.h"
+#include "shell/sistema.h"
 
 bool PakuMenedzeris::IeladetSekvenci(std::string vards, std::string cels, uint32_t kadri,
                                      uint32_t intervals) {
   SDL_Surface* bilde = IMG_Load(cels.c_str());
   if (!bilde) return false;
   // Blits from the screen's own pixel layout are several times faster than from the
-  // loader's byte order, and the picture looks the same (alpha and colour key are kept).
-  if (SDL_GetVideoSurface()) {
-    SDL_Surface* ekrana = bilde->format->Amask ? SDL_DisplayFormatAlpha(bilde)
-                                               : SDL_DisplayFormat(bilde);
-    if (ekrana) {
-      SDL_FreeSurface(bilde);
-      bilde = ekrana;
-    }
-  }
+  // loader's byte order, and the picture looks the same.
+  bilde = EkranaFormata(bilde);
   Sv* sv = new Sv;
   sv->vards = vards;
   sv->bilde = bilde;

@@ -68,3 +68,17 @@ void ZiimeeTekstuC(SDL_Surface* surf, TTF_Font* font, unsigned x, unsigned y,
                    const char* teksts, unsigned r, unsigned g, unsigned b) {
   ZimetTekstu(CENTRA, surf, font, x, y, teksts, r, g, b);
 }
+
+SDL_Surface* EkranaFormata(SDL_Surface* s) {
+  SDL_Surface* ekrans = SDL_GetVideoSurface();
+  if (!s || !ekrans) return s;
+  const SDL_PixelFormat* f = s->format;
+  const SDL_PixelFormat* e = ekrans->format;
+  if (f->BytesPerPixel == e->BytesPerPixel && f->Rmask == e->Rmask && f->Gmask == e->Gmask &&
+      f->Bmask == e->Bmask && (f->Amask == 0 || f->Amask == (0xFFFFFFFFu & ~(e->Rmask | e->Gmask | e->Bmask))))
+    return s;
+  SDL_Surface* v = f->Amask ? SDL_DisplayFormatAlpha(s) : SDL_DisplayFormat(s);
+  if (!v) return s;
+  SDL_FreeSurface(s);
+  return v;
+}

@@ -21,4 +21,9 @@ void ZiimeeTekstuL(SDL_Surface* surf, TTF_Font* font, unsigned x, unsigned y,
 void ZiimeeTekstuC(SDL_Surface* surf, TTF_Font* font, unsigned x, unsigned y,
                    const char* teksts, unsigned r, unsigned g, unsigned b);
 
+// A picture in the screen's own pixel layout (alpha kept where it has it), so that blits
+// copy or blend without converting; the given surface is freed when it was converted.
+// Without a screen, or when conversion fails, it comes back as it is. Null stays null.
+SDL_Surface* EkranaFormata(SDL_Surface* s);
+
 #endif

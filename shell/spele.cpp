@@ -84,6 +84,7 @@ void KlavisNospiesta(SpelesCikls& c, SDLKey klavis) {
     case SDLK_LEFT: L1->Parbidit(9); break;
     case SDLK_RIGHT: L1->Parbidit(3); break;
     case SDLK_SPACE: c.kustiba = 1; break;
+    case SDLK_2: pirmais->Veseliba = 20.0f; break;
     case SDLK_F1: IeladetSpelei(c, limenis); break;  // the whole level again
     case SDLK_F2:  // only the level's objects again
       c.paku_mgr->DzestVisu();
@@ -94,7 +95,7 @@ void KlavisNospiesta(SpelesCikls& c, SDLKey klavis) {
       pirmais->baterijas = 100000;
       pirmais->baterijas_laiks = 100000;
       break;
-    // The other keys (2, left Shift) come with digging and health.
+    case SDLK_LSHIFT: pirmais->Rakt(); break;
     default: break;
   }
 }
@@ -111,6 +112,7 @@ void ApstradatNotikumu(SpelesCikls& c) {
       break;
     case SDL_MOUSEBUTTONDOWN:
       if (c.event.button.button == SDL_BUTTON_LEFT) c.kustiba = 1;
+      if (c.event.button.button == SDL_BUTTON_RIGHT && Ekrans() == 0) pirmais->Rakt();
       break;
     case SDL_MOUSEBUTTONUP:
       if (c.event.button.button == SDL_BUTTON_LEFT) c.kustiba = 0;
@@ -140,7 +142,7 @@ void Vadit(SpelesCikls& c) {
   const bool ar_dzoistiku = c.dzoistiks_ir && c.dzoistiks->atverts;
   if (ar_dzoistiku) {
     c.kustiba = c.dzoistiks->Poga(0) ? 1 : 0;
-    if (c.dzoistiks->Poga(1)) {}  // MERGE: pirmais->Rakt() once digging lands
+    if (c.dzoistiks->Poga(1)) pirmais->Rakt();
   }
   if (pirmais->Veseliba > 0 && pirmais->baterijas > 1 && Ekrans() == 0) {
     if (ar_dzoistiku)
@@ -221,8 +223,11 @@ void Kadrs(SpelesCikls& c) {
   L1->ApkalpotBumbas();                                         // 10
   c.paku_mgr->Zimet(screen, (Uint32)c.laiks, L1->sak.x, L1->sak.y);  // 11
   pirmais->Attelot();                                           // 12
-  // 13: the inventory panel (with the panel).
-  // 14: the health update (with health and battery).
+  if (Ekrans() == 0)                                            // 13
+    pirmais->inv2.Apkalpot(c.pelex, c.peley, c.pele);
+  else
+    pirmais->inv2.Apkalpot(0, 0, c.pele);
+  pirmais->Veseljoties();                                       // 14
   ZimetPulksteni(c);                                            // 15
   if (Ekrans() == 0) ZimetSpelesKursoru(c);                     // 16
   c.laiks = raamji(ierices.Tagad());                            // 17

@@ -1,8 +1,9 @@
 """Status and inventory panel pictures: dark slate with a thin brass edge.
 
-Light windows sit where the game writes black text: the level clock (screen (60, 27)), the
-health number (centred at x 68, top 41) in the health box at (8, 10), and the battery clock
-(centred at x 34, top 125) in the battery case at (0, 110).
+Light windows sit where the game writes black text: the level clock (screen (60, 27), in the
+health box at (8, 10)) and the battery clock (centred at x 34, top 125, in the battery case at
+(0, 110)). The orange-red health number (centred at x 68, top 41) sits on the dark glass of
+the health monitor. The battery bar is cut from its bottom as the battery runs down.
 """
 import math
 
@@ -58,84 +59,114 @@ def _cross(d, cx, cy, r, fill=(214, 40, 36, 255)):
     d.rectangle(((cx - r) * s, (cy - w) * s, (cx + r) * s, (cy + w) * s), fill=fill)
 
 
+# The health monitor: a dark glass where the orange-red health number and a dim trace of
+# the same hue sit; the number's ink runs about 36-51 (local), centred on x 60.
+GLASS = (20, 18, 20, 255)
+GLASS_GRID = (46, 28, 24, 255)
+TRACE = (196, 70, 34, 255)
+TRACE_GLOW = (120, 40, 22, 255)
+
+# Battery charge: electric blue, never the danger colours.
+CHARGE = (58, 156, 236, 255)
+CHARGE_LIGHT = (176, 228, 255, 255)
+CHARGE_DARK = (26, 84, 160, 255)
+SLOT = (12, 14, 18, 255)
+SLOT_CELL = (34, 40, 50, 255)
+
+# The bar: drawn at case-local (19, 41); the game cuts rows off its bottom as the battery
+# runs down, so the charge hangs from the top, the battery's terminal points down.
+BAR_W, BAR_CELLS, BAR_CELL, BAR_GAP = 30, 6, 7, 1
+BAR_H = BAR_CELLS * (BAR_CELL + BAR_GAP)
+BAR_X, BAR_Y = 19, 41
+
+
 def health_box():
     W, H = 102, 105
     img, d = artlib.canvas(W, H)
     s = SS
     _panel(d, 0, 0, W, H, 6)
-    # clock: small dial, then the window where the level time is written
-    d.ellipse(_box(31, 15, 46, 30), fill=BRASS_DARK)
-    d.ellipse(_box(32, 16, 45, 29), fill=PAPER)
-    d.line([(38.5 * s, 22.5 * s), (38.5 * s, 18.5 * s)], fill=INK, width=int(1.0 * s))
-    d.line([(38.5 * s, 22.5 * s), (41.5 * s, 23.5 * s)], fill=INK, width=int(1.0 * s))
-    _window(d, 49, 14, 98, 32)
-    # health: red cross, then the wide window for the number
-    d.rounded_rectangle(_box(5, 36, 22, 62), radius=2 * s, fill=SLATE_DARK)
-    _cross(d, 13.5, 49, 6.5)
-    _window(d, 24, 35, 98, 64)
-    # heartbeat screen
-    d.rounded_rectangle(_box(5, 70, 97, 98), radius=2 * s, fill=BRASS_DARK)
-    d.rounded_rectangle(_box(6, 71, 96, 97), radius=1.5 * s, fill=(16, 30, 24, 255))
+    # level clock: a small dial, then the light window the black time is written on
+    d.ellipse(_box(31, 14, 46, 29), fill=BRASS_DARK)
+    d.ellipse(_box(32, 15, 45, 28), fill=PAPER)
+    d.line([(38.5 * s, 21.5 * s), (38.5 * s, 17.5 * s)], fill=INK, width=int(1.0 * s))
+    d.line([(38.5 * s, 21.5 * s), (41.5 * s, 22.5 * s)], fill=INK, width=int(1.0 * s))
+    _window(d, 49, 13, 98, 31)
+    # the monitor: bezel, glass, a faint grid in its lower half
+    d.rounded_rectangle(_box(4, 33, 98, 99), radius=3 * s, fill=BRASS_DARK)
+    d.rounded_rectangle(_box(5, 34, 97, 98), radius=2.5 * s, fill=GLASS)
     for gx in range(14, 96, 10):
-        d.line([(gx * s, 72 * s), (gx * s, 96 * s)], fill=(30, 56, 42, 255), width=int(0.5 * s))
-    pts = [(7, 85), (30, 85), (34, 81), (38, 85), (44, 85), (47, 76), (51, 93), (55, 85),
-           (66, 85), (70, 82), (74, 85), (95, 85)]
-    d.line([(x * s, y * s) for x, y in pts], fill=(110, 250, 140, 255), width=int(1.1 * s),
-           joint="curve")
+        d.line([(gx * s, 67 * s), (gx * s, 96 * s)], fill=GLASS_GRID, width=int(0.5 * s))
+    for gy in (72, 82, 92):
+        d.line([(7 * s, gy * s), (95 * s, gy * s)], fill=GLASS_GRID, width=int(0.5 * s))
+    d.line([(8 * s, 64.5 * s), (94 * s, 64.5 * s)], fill=(60, 40, 34, 255), width=int(0.6 * s))
+    # the red cross beside the number
+    _cross(d, 14, 44, 5.5)
+    # heartbeat trace, a glow under a thin line
+    pts = [(7, 84), (30, 84), (34, 80), (38, 84), (44, 84), (47, 74), (51, 93), (55, 84),
+           (66, 84), (70, 81), (74, 84), (95, 84)]
+    line = [(x * s, y * s) for x, y in pts]
+    d.line(line, fill=TRACE_GLOW, width=int(2.6 * s), joint="curve")
+    d.line(line, fill=TRACE, width=int(1.1 * s), joint="curve")
+    # a sheen across the top of the glass
+    d.line([(8 * s, 35.6 * s), (94 * s, 35.6 * s)], fill=(52, 46, 50, 255), width=int(0.7 * s))
     for x, y in ((5, 5), (W - 5, 5), (5, H - 4), (W - 5, H - 4)):
         _rivet(d, x, y)
     return artlib.reduce(img, W, H)
 
 
 def battery_case():
-    W, H = 70, 60
+    W, H = 68, 104
     img, d = artlib.canvas(W, H)
     s = SS
-    # terminal nub on the right, at the height of the bar
-    d.rounded_rectangle(_box(62, 39, 70, 55), radius=1.5 * s, fill=BRASS)
-    d.rounded_rectangle(_box(63, 40, 69, 54), radius=1.0 * s, fill=BRASS_DARK)
-    _panel(d, 0, 2, 65, 60, 5)
-    _window(d, 9, 12, 59, 31)   # battery clock, black text centred at x 34, top 15
-    # slot of the bar (drawn at local (19, 41), 32 x 12)
-    d.rounded_rectangle(_box(17, 39, 53, 55), radius=1.2 * s, fill=BRASS_DARK)
-    d.rectangle(_box(18, 40, 52, 54), fill=(14, 18, 16, 255))
-    # lightning mark
-    bolt = [(10, 39), (6, 48), (9.5, 48), (7, 56), (14, 45), (10.5, 45), (13, 39)]
-    d.polygon([(x * s, y * s) for x, y in bolt], fill=BRASS_LIGHT, outline=BRASS_DARK)
-    for x, y in ((4, 6), (61, 6), (58, 56)):
+    # terminal nub at the bottom, under the bar
+    d.rounded_rectangle(_box(25, 94, 43, 103), radius=1.5 * s, fill=BRASS)
+    d.rounded_rectangle(_box(26, 95, 42, 102), radius=1.0 * s, fill=BRASS_DARK)
+    _panel(d, 0, 6, 66, 97, 5)
+    _window(d, 9, 10, 59, 31)   # battery clock: black text centred at x 34, top 15
+    # the slot with ghost cells: what the bar leaves uncovered reads as empty cells
+    x0, y0 = BAR_X, BAR_Y
+    d.rounded_rectangle(_box(x0 - 2, y0 - 2, x0 + BAR_W + 2, y0 + BAR_H + 1), radius=1.5 * s,
+                        fill=BRASS_DARK)
+    d.rectangle(_box(x0 - 1, y0 - 1, x0 + BAR_W + 1, y0 + BAR_H), fill=SLOT)
+    for k in range(BAR_CELLS):
+        cy = y0 + k * (BAR_CELL + BAR_GAP)
+        d.rectangle(_box(x0 + 1, cy + 1, x0 + BAR_W - 1, cy + BAR_CELL - 1), outline=SLOT_CELL,
+                    width=int(0.8 * s))
+    # lightning mark beside the slot
+    bolt = [(12, 52), (6, 64), (10, 64), (7, 76), (15, 60), (11, 60), (14, 52)]
+    d.polygon([(x * s, y * s) for x, y in bolt], fill=CHARGE_LIGHT, outline=CHARGE_DARK)
+    # half mark on the right of the slot
+    hy = y0 + BAR_H / 2
+    d.polygon([(57 * s, (hy - 2.5) * s), (57 * s, (hy + 2.5) * s), (53.5 * s, hy * s)],
+              fill=BRASS)
+    for x, y in ((4, 10), (62, 10), (4, 92), (62, 92)):
         _rivet(d, x, y)
     return artlib.reduce(img, W, H)
 
 
 def battery_bar():
-    W, H = 32, 12
-    img = Image.new("RGBA", (W, H), (0, 0, 0, 255))
-    px = img.load()
-    for y in range(H):
-        for x in range(W):
-            t = x / (W - 1.0)
-            r = int(120 + 120 * t)
-            g = int(230 - 20 * t)
-            b = 40
-            shade = 1.0 - abs(y - 3.5) / 10.0
-            if y in (0, H - 1):
-                shade *= 0.7
-            if x % 4 == 3:
-                shade *= 0.72
-            px[x, y] = (artlib.clamp(int(r * shade + (40 if y == 2 else 0))),
-                        artlib.clamp(int(g * shade + (30 if y == 2 else 0))),
-                        artlib.clamp(int(b * shade)), 255)
-    return img
+    W, H = BAR_W, BAR_H
+    img, d = artlib.canvas(W, H)
+    s = SS
+    for k in range(BAR_CELLS):
+        y = k * (BAR_CELL + BAR_GAP)
+        d.rectangle(_box(0, y, W, y + BAR_CELL), fill=CHARGE_DARK)
+        d.rectangle(_box(1, y, W - 1, y + BAR_CELL - 1), fill=CHARGE)
+        d.rectangle(_box(1, y + 0.6, W - 1, y + 2.2), fill=CHARGE_LIGHT)
+        d.rectangle(_box(3, y + 0.6, 5, y + BAR_CELL - 1), fill=(120, 200, 250, 255))
+    return artlib.reduce(img, W, H, clean=False)
 
 
 def selected_bg():
+    # A bright brass ring around a dim warm inside, so the white counts stay readable.
     W, H = 37, 32
     img, d = artlib.canvas(W, H)
     s = SS
-    d.rounded_rectangle(_box(0, 0, W, H), radius=5 * s, fill=(240, 200, 110, 90))
-    d.rounded_rectangle(_box(1, 1, W - 1, H - 1), radius=4 * s, outline=BRASS_LIGHT,
-                        width=int(1.0 * s))
-    d.rounded_rectangle(_box(4, 4, W - 4, H - 4), radius=3 * s, fill=(255, 230, 160, 60))
+    d.rounded_rectangle(_box(0, 0, W, H), radius=5 * s, fill=(255, 214, 130, 110))
+    d.rounded_rectangle(_box(1, 1, W - 1, H - 1), radius=4 * s, fill=(96, 78, 48, 235),
+                        outline=BRASS_LIGHT, width=int(1.3 * s))
+    d.rounded_rectangle(_box(3, 3, W - 3, H - 3), radius=3 * s, outline=(150, 118, 64, 255),
+                        width=int(0.6 * s))
     return artlib.reduce(img, W, H)
 
 

@@ -1,0 +1,148 @@
+// The real frame loop, headless on a fake clock: the spade chosen from the panel digs ahead
+// on the right button; a dynamite chosen the same way is placed with left Shift and blasts
+// fifty frames later, clearing ground and costing the digger health by its distance.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "digger/racejs.h"
+#include "field/zeme.h"
+#include "menu/Menu.h"
+#include "shell/globali.h"
+#include "shell/ierices.h"
+#include "shell/spele.h"
+#include "tests/support/testutil.h"
+
+namespace {
+
+Uint32 now = 0;
+int mouseX = 0, mouseY = 0;
+Uint8 buttons = 0;
+Uint32 Now() { return now; }
+void Sleep(Uint32 ms) { now += ms; }
+Uint8 Mouse(int* x, int* y) {
+  now += 5;
+  *x = mouseX;
+  *y = mouseY;
+  return buttons;
+}
+
+void Push(Uint8 type, int key, Uint8 button) {
+  SDL_Event e = {};
+  e.type = type;
+  if (type == SDL_KEYDOWN || type == SDL_KEYUP) e.key.keysym.sym = (SDLKey)key;
+  if (type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP) e.button.button = button;
+  SDL_PushEvent(&e);
+}
+
+class DigScenario : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(chdir(DELVORN_BIN_DIR), 0);
+    if (access("map/pamats1.bmp", R_OK) != 0) GTEST_SKIP() << "no placeholder field";
+    static char arg0[] = "delvorn";
+    char* argv[] = {arg0, NULL};
+    StartPastIntro(c, 1, argv);
+    ierices.Tagad = Now;
+    ierices.Gulet = Sleep;
+    ierices.Pele = Mouse;
+    // As if a game runs on the placeholder field with a charged lamp.
+    mainmenu->selected_screen = 0;
+    pirmais->baterijas = pirmais->baterijas_laiks = 100000;
+  }
+  void Frames(int n) {
+    for (int k = 0; k < n && c.done == 0; k++) Kadrs(c);
+  }
+  // Moves the pointer onto the closed panel to open it, then holds the button one frame
+  // over (x, y).
+  void Choose(int x, int y) {
+    mouseX = 30;
+    mouseY = 550;
+    Frames(1);
+    ASSERT_TRUE(pirmais->inv2.atverts);
+    mouseX = x;
+    mouseY = y;
+    buttons = SDL_BUTTON(1);
+    Frames(1);
+    buttons = 0;
+    EXPECT_FALSE(pirmais->inv2.atverts) << "a click closes the panel";
+  }
+  void Ground(int x0, int y0, int x1, int y1, int hardness) {
+    for (int y = y0; y <= y1; y++)
+      for (int x = x0; x <= x1; x++) L1->RakstitSietu(x, y, ArCietibu(L1->LasitSietu(x, y), hardness));
+  }
+  int Hardness(int x, int y) { return SietaCietiba(L1->LasitSietu(x, y)); }
+  SpelesCikls c;
+};
+
+}  // namespace
+
+TEST_F(DigScenario, SpadeDigsAheadAndDynamiteBlastsAfterItsFuse) {
+  Push(SDL_KEYDOWN, SDLK_F3, 0);
+  Frames(1);
+  // The digger stands at (250, 390), centre (261, 401), in the open start pocket: give it
+  // soft ground ahead.
+  Ground(272, 385, 300, 417, 50);
+
+  Choose(65, 510);  // the tools' bottom item
+  ASSERT_EQ(1u, pirmais->inv2.aktiva_lieta);
+  mouseX = 700;
+  mouseY = 401;
+  Frames(1);
+  ASSERT_EQ(0, pirmais->virziens);
+  Push(SDL_MOUSEBUTTONDOWN, 0, SDL_BUTTON_RIGHT);
+  Frames(1);
+  EXPECT_EQ(3, pirmais->darbiba);
+  EXPECT_EQ(17, pirmais->kustibu_pauze) << "18 frames, one counted off already";
+  for (int x = 272; x <= 275; x++) EXPECT_EQ(0, Hardness(x, 401)) << x;
+  EXPECT_EQ(50, Hardness(277, 401)) << "beyond the spade's 15 steps";
+  EXPECT_EQ(50, Hardness(272, 386)) << "outside the fan";
+  EXPECT_EQ(250, pirmais->GetX()) << "digging does not move the digger";
+
+  // A dynamite 1x, chosen from the bag's second pocket; very hard ground beside the place
+  // the bomb will lie (271, 401), and more beyond the blast's reach.
+  pirmais->inv2.IevietotLietu(4, 1, false);
+  Choose(115, 510);
+  ASSERT_EQ(4u, pirmais->inv2.aktiva_lieta);
+  Ground(274, 396, 279, 406, 200);
+  Ground(290, 396, 292, 406, 200);
+  mouseX = 700;
+  mouseY = 401;
+  Frames(1);
+  ASSERT_GT(pirmais->kustibu_pauze, 0);
+  Push(SDL_KEYDOWN, SDLK_LSHIFT, 0);
+  Frames(1);
+  EXPECT_TRUE(L1->Bumbas[0] == NULL) << "left Shift waits for the pause";
+  EXPECT_EQ(1, pirmais->inv2.AtgriestLietu(4).skaits);
+  Frames(pirmais->kustibu_pauze);
+  ASSERT_EQ(0, pirmais->kustibu_pauze);
+  Push(SDL_KEYDOWN, SDLK_LSHIFT, 0);
+  Frames(1);
+  ASSERT_TRUE(L1->Bumbas[0] != NULL);
+  EXPECT_EQ(271, L1->Bumbas[0]->x);
+  EXPECT_EQ(401, L1->Bumbas[0]->y);
+  EXPECT_EQ(-1, pirmais->inv2.MekletMantu(4)) << "the only one is used up";
+  EXPECT_EQ(0u, pirmais->inv2.aktiva_lieta);
+
+  int hard = 0;
+  for (int y = 396; y <= 406; y++)
+    for (int x = 274; x <= 279; x++) hard += Hardness(x, y) == 200;
+  ASSERT_EQ(66, hard);
+  Frames(48);
+  EXPECT_TRUE(L1->Bumbas[0] != NULL) << "the fuse burns 50 frames";
+  EXPECT_FLOAT_EQ(100.0f, pirmais->Veseliba);
+  Frames(1);
+  EXPECT_TRUE(L1->Bumbas[0] == NULL);
+  int left = 0;
+  for (int y = 396; y <= 406; y++)
+    for (int x = 274; x <= 279; x++) left += Hardness(x, y) == 200;
+  EXPECT_LT(left, hard) << "the blast cleared very hard ground near it";
+  EXPECT_EQ(200, Hardness(291, 401)) << "20 pixels off is beyond dynamite 1x";
+  // 10 pixels from a blast of strength 6: between 6 and 15 costs 50.
+  EXPECT_FLOAT_EQ(50.0f, pirmais->Veseliba);
+  EXPECT_EQ(0, Epicentrs.stiprums);
+
+  // The 2 key sets health to 20.
+  Push(SDL_KEYDOWN, SDLK_2, 0);
+  Frames(1);
+  EXPECT_FLOAT_EQ(20.0f, pirmais->Veseliba);
+}
