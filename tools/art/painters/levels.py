@@ -22,7 +22,6 @@ Ground statements (fill, band, area, open) paint in file order, later over earli
 
 Run alone, `levels.py PLAN OUTDIR` paints one plan into OUTDIR.
 """
-import math
 import os
 import random
 import sys
