@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake pkg-config
   libsdl1.2-dev libsdl-ttf2.0-dev libsdl-image1.2-dev
-  fonts-dustin python3 python3-pil
+  fonts-dustin python3 python3-pil python3-numpy
   googletest libgtest-dev
   xvfb xdotool imagemagick x11-utils
   libsdl2-2.0-0 dpkg-dev file desktop-file-utils appstream man-db)

@@ -1,16 +1,23 @@
 """The placeholder field map/pamats1.bmp: one picture serving as mask, earth and tunnel.
 
 Because the picture is also the mask, its channels are the ground data: blue = hardness,
-green = pick-up, red = zone. The look has to be painted through those values: layers of
-rising hardness read cooler and greyer, the dug-out start pocket has blue 0 and is dark.
-Coordinates of every deliberate feature are listed in notes/art_notes.md.
+green = pick-up, red = zone. The look is painted through what those bytes leave free: blue
+stays exactly the hardness the field's tests and rules were made with; green is 0 only at
+the pick-up markers, and elsewhere at least 26 so that no pixel names an item or a kit; red
+never takes a zone value (5, 10-15, 50, 90). Within that, topsoil is brown earth with grain,
+pebbles and cracks, the clay a warm grey stone, the rock a slate, the vein (where blue is
+highest) the darkest ground, and the dug-out start pocket dark with a lit rim; the loose
+items lie drawn on their markers. The coordinates of every deliberate feature are the
+constants below.
 """
 import math
 import random
 
+import numpy as np
 from PIL import Image, ImageDraw, ImageFilter
 
 import artlib
+from painters import _textures as tx
 
 W, H = 800, 600
 
@@ -156,8 +163,11 @@ def _forbidden_red():
     return lut
 
 
-def paint(dist):
-    rng = random.Random(1301)
+def _hardness_and_layers(rng):
+    """The mask's hardness byte and the layer index of every pixel (-1 dug out, 4 loose).
+
+    The random draws and the arithmetic are those the field's tests and rules were made
+    with, so every hardness byte comes out exactly as before; only the colours changed."""
     b1 = _wave(rng, 200, 9)   # topsoil / clay
     b2 = _wave(rng, 451, 5)   # clay / rock (stays below the pocket's floor)
     b3 = _wave(rng, 541, 6)   # rock / hard vein
@@ -166,106 +176,133 @@ def paint(dist):
         t = (VEIN_X0 - x) / 60.0
         b3[x] += int(80 * min(1.0, t) ** 2)
 
-    coarse = _noise(rng, 25, 19).tobytes()
-    medium = _noise(rng, 100, 75).tobytes()
-    streak = _noise(rng, 40, 300).tobytes()       # stretched: sediment grain
-    fine = rng.randbytes(W * H)
+    def grid(img):
+        return np.asarray(img, dtype=np.float64)
+
+    coarse = grid(_noise(rng, 25, 19))
+    medium = grid(_noise(rng, 100, 75))
+    streak = grid(_noise(rng, 40, 300))       # stretched: sediment grain
+    fine = np.frombuffer(rng.randbytes(W * H), dtype=np.uint8).reshape(H, W).astype(np.int64)
     open_m = _open_shape(rng)
-    rim = open_m.filter(ImageFilter.GaussianBlur(4)).tobytes()   # shadow near tunnel walls
-    inner = open_m.filter(ImageFilter.MinFilter(5)).filter(ImageFilter.GaussianBlur(3)).tobytes()
-    open_b = open_m.tobytes()
-    lens_b = _lens(rng).tobytes()
-    loose_b = _loose(rng).tobytes()
-    peb_b = _pebbles(rng).tobytes()
+    inner = grid(open_m.filter(ImageFilter.MinFilter(5)).filter(ImageFilter.GaussianBlur(3)))
+    open_b = grid(open_m) > 127
+    lens_b = grid(_lens(rng)) > 0
+    loose_b = grid(_loose(rng)) > 0
+    peb = grid(_pebbles(rng))
 
     calm_m = Image.new("L", (W, H), 0)
     cd = ImageDraw.Draw(calm_m)
     for x0, y0, x1, y1 in CALM:
         cd.rectangle((x0 - 20, y0 - 20, x1 + 10, y1 + 20), fill=255)
-    calm = calm_m.filter(ImageFilter.GaussianBlur(20)).tobytes()
+    q = grid(calm_m.filter(ImageFilter.GaussianBlur(20)))
 
-    layers = [  # hardness range, red and green at mid hardness, colour per grain step
-        (TOPSOIL, 134, 92, 0.80, 0.55),
-        (CLAY, 196, 156, 0.75, 0.62),
-        (ROCK, 184, 178, 0.80, 0.80),
-        (VEIN, 214, 218, 0.55, 0.55),
-    ]
-    seam = [(b1, 0), (b2, 1), (b3, 2)]
-    out_r = bytearray(W * H)
-    out_g = bytearray(W * H)
-    out_b = bytearray(W * H)
-    for y in range(H):
-        row = y * W
-        for x in range(W):
-            i = row + x
-            f = fine[i]
-            c = coarse[i]
-            n = (c * 2 + medium[i] + f) >> 2           # 0..255 mixed noise
-            st = streak[i]
-            if open_b[i] > 127:
-                # dug out: dark back wall, faint strata, darker still near the walls
-                dark = (255 - inner[i]) >> 3
-                v = ((st - 128) >> 4) + ((f - 128) >> 5) - dark
-                out_r[i] = artlib.clamp(47 + v, 16, 49)
-                out_g[i] = artlib.clamp(36 + v, 26, 70)
-                out_b[i] = 0
-                continue
-            if y < b1[x]:
-                k = 0
-            elif y < b2[x]:
-                k = 1
-            elif y < b3[x]:
-                k = 2
-            else:
-                k = 3
-            if lens_b[i] and k == 1:
-                k = 0
-            (lo, hi), br, bg, kr, kg = layers[k]
-            q = calm[i]
-            peb = 0 if q > 90 else peb_b[i]
-            # grain: sediment streaks plus broad patches, quieter under the status display
-            lum = ((st - 128) * 0.30 + (c - 128) * 0.22 + (medium[i] - 128) * 0.12)
-            lum = lum * (1.0 - 0.45 * q / 255.0)
-            fg = ((f - 128) >> 4) if q < 128 else ((f - 128) >> 6)
-            if peb:
-                if peb < 64:
-                    lum -= 26
-                elif peb < 192:
-                    lum = 8 + (peb - 128) * 0.25
-                else:
-                    lum = 34
-            if loose_b[i]:
-                hard = LOOSE[0] + (f & 3)
-                lum2 = (n - 128) * 0.3 + ((f - 128) >> 2)
-                red, green = 104 + lum2, 70 + lum2 * 0.8
-            else:
-                half = (hi - lo) / 2.0
-                hard = int(lo + half + lum * half / 40.0 + 0.5)
-                hard = lo if hard < lo else (hi if hard > hi else hard)
-                red = br + lum * kr + fg
-                green = bg + lum * kg + fg
-                if peb and peb >= 64:
-                    # pebbles are stone: greyer than the earth around them
-                    red = (red * 3 + green) / 4 - 4
-            for bx, k2 in seam:
-                dy = y - bx[x]
-                if -2 <= dy <= 1:
-                    red -= 22 - 6 * abs(dy + 0.5)
-                    green -= 22 - 6 * abs(dy + 0.5)
-            # shadow rim around the tunnels: the ground overhangs the dug-out space
-            sh = rim[i]
-            if sh:
-                red -= sh >> 3
-                green -= sh >> 3
-            out_r[i] = artlib.clamp(int(red), 20, 250)
-            out_g[i] = artlib.clamp(int(green), 26, 250)
-            out_b[i] = hard
+    yy = np.arange(H)[:, None]
+    layer = np.full((H, W), 3)
+    layer[yy < np.asarray(b3)[None, :]] = 2
+    layer[yy < np.asarray(b2)[None, :]] = 1
+    layer[yy < np.asarray(b1)[None, :]] = 0
+    layer[lens_b & (layer == 1)] = 0
 
-    R = Image.frombytes("L", (W, H), bytes(out_r)).point(_forbidden_red())
-    G = Image.frombytes("L", (W, H), bytes(out_g))
-    B = Image.frombytes("L", (W, H), bytes(out_b))
-    img = Image.merge("RGB", (R, G, B))
+    peb = np.where(q > 90, 0, peb)
+    lum = (streak - 128) * 0.30 + (coarse - 128) * 0.22 + (medium - 128) * 0.12
+    lum = lum * (1.0 - 0.45 * q / 255.0)
+    lum = np.where((peb > 0) & (peb < 64), lum - 26, lum)
+    lum = np.where((peb >= 64) & (peb < 192), 8 + (peb - 128) * 0.25, lum)
+    lum = np.where(peb >= 192, 34, lum)
+
+    hard = np.zeros((H, W), np.int64)
+    for k, (lo, hi) in enumerate((TOPSOIL, CLAY, ROCK, VEIN)):
+        half = (hi - lo) / 2.0
+        v = (lo + half + lum * half / 40.0 + 0.5).astype(np.int64)
+        hard = np.where(layer == k, np.clip(v, lo, hi), hard)
+    hard = np.where(loose_b, LOOSE[0] + (fine & 3), hard)
+    layer = np.where(loose_b, 4, layer)
+    hard = np.where(open_b, 0, hard)
+    layer = np.where(open_b, -1, layer)
+    seams = np.zeros((H, W))
+    for b in (b1, b2, b3):
+        dy = yy - np.asarray(b)[None, :]
+        seams = np.maximum(seams, np.where((dy >= -2) & (dy <= 1), 22 - 6 * np.abs(dy + 0.5), 0))
+    return hard, layer, lum, fine, streak, inner, peb, q, seams
+
+
+# Blue is the hardness and cannot be chosen, so the stone layers take red and green from it:
+# the clay, stiffer and partly firm, a warm grey (red and green a little above blue); the rock
+# a slate (red and green below blue); the vein, where blue is highest, a near-black indigo with
+# red and green low, the darkest ground of the field by brightness. Topsoil and loose ground,
+# where blue is low, are warm brown earth and golden sand. (offset or base red, green; grain)
+LOOKS = [("base", 138, 92, 0.80), ("blue", 26, 16, 0.0), ("blue", -28, -14, 0.0),
+         ("base", 68, 74, 0.25), ("base", 172, 130, 0.85)]
+
+
+def _items(img):
+    """The loose items in the start tunnel drawn where their marker pixels lie: red dynamite
+    bundles and putty-brown Semtex blocks (the marker shows on them as a red light), on
+    blue 0 like the tunnel around them."""
+    d = ImageDraw.Draw(img)
+    outline = (18, 26, 0)
     for x, y, v in MARKERS:
-        r, g, b = img.getpixel((x, y))
-        img.putpixel((x, y), (r, v, b))
+        if 4 <= v <= 8:
+            d.rectangle((x - 5, y - 3, x + 5, y + 3), fill=outline)
+            for k in range(3):
+                d.rectangle((x - 4 + 3 * k, y - 2, x - 3 + 3 * k, y + 2), fill=(196, 34, 0))
+            d.line((x - 4, y, x + 4, y), fill=(230, 200, 0))      # the tape
+            d.line((x + 1, y - 3, x + 3, y - 6), fill=(200, 170, 0))  # the fuse
+        elif 9 <= v <= 11 and (x, y) == min((a, b) for a, b, w in MARKERS if w == v):
+            d.rectangle((x - 4, y - 3, x + 5, y + 3), fill=outline)
+            d.rectangle((x - 3, y - 2, x + 4, y + 2), fill=(172, 124, 0))
+            d.line((x - 2, y - 1, x + 3, y - 1), fill=(204, 158, 0))
+    return img
+
+
+def paint(dist):
+    rng = random.Random(1301)
+    hard, layer, lum, fine, streak, inner, peb, q, seams = _hardness_and_layers(rng)
+    trng = random.Random(1302)
+    fg = np.where(q < 128, (fine - 128) >> 4, (fine - 128) >> 6).astype(np.float64)
+    depth = 1.0 - 0.22 * np.arange(H, dtype=np.float64)[:, None] / H
+
+    red = np.zeros((H, W))
+    green = np.zeros((H, W))
+    for k, (kind, a, b, kg) in enumerate(LOOKS):
+        sel = layer == k
+        r0, g0 = (hard + a, hard + b) if kind == "blue" else (a, b)
+        red = np.where(sel, r0 + lum * kg + fg, red)
+        green = np.where(sel, g0 + lum * kg * 0.8 + fg, green)
+    # Pebbles: khaki stones in the earth, paler specks in the stone layers.
+    stone = (peb >= 64) & (layer >= 0) & (layer != 4)
+    red = np.where(stone & (layer == 0), red * 0.5 + 72, np.where(stone, red + 18, red))
+    green = np.where(stone & (layer == 0), green * 0.5 + 64, np.where(stone, green + 18, green))
+    red = red * depth - seams
+    green = green * depth - seams
+    # Cracks: wandering in the earth, angular in the clay and the rock.
+    soft_c, _ = tx.cracks(trng, W, H, 70, 40, False)
+    hard_c, hard_lit = tx.cracks(trng, W, H, 150, 60, True)
+    crack = np.where(layer == 0, soft_c * 0.40, np.where(layer >= 1, hard_c * 0.28, 0))
+    crack = np.where(layer == 4, 0, crack)
+    lit = np.where((layer == 1) | (layer == 2), hard_lit * 26, 0)
+    red = red * (1 - crack) + lit
+    green = green * (1 - crack) + lit
+
+    # The dug-out start pocket: a cool dark wall, darker still where it meets the ground.
+    dug = layer == -1
+    wall = ((streak - 128) / 16.0) + ((fine - 128) / 32.0) - (255 - inner) / 8.0
+    red = np.where(dug, np.clip(40 + wall, 16, 50), red)
+    green = np.where(dug, np.clip(35 + wall, 26, 46), green)
+    # The lit rim: ground right at the tunnel's edge catches the lamp.
+    rim1 = tx.grow(dug, 1) & ~dug
+    rim2 = tx.grow(dug, 3) & ~dug & ~rim1
+    red = np.where(rim1, red * 1.45 + 24, np.where(rim2, red * 1.15 + 8, red))
+    green = np.where(rim1, green * 1.45 + 20, np.where(rim2, green * 1.15 + 6, green))
+
+    R = Image.fromarray(np.clip(red, 14, 250).astype(np.uint8)).point(_forbidden_red())
+    G = Image.fromarray(np.clip(green, 26, 250).astype(np.uint8))
+    B = Image.fromarray(hard.astype(np.uint8))
+    img = _items(Image.merge("RGB", (R, G, B)))
+    r, g, _ = img.split()
+    img = Image.merge("RGB", (r, g, B))   # the items never touch a hardness byte
+    px = img.load()
+    for x, y, v in MARKERS:
+        r, g, b = px[x, y]
+        px[x, y] = (r, v, b)
     artlib.save_bmp(img, dist, "map/pamats1.bmp")
