@@ -115,7 +115,8 @@ void AtklatasMantas(SDL_Surface* maska, Piezimes& p) {
     const Uint32* r = (const Uint32*)maska->pixels + y * (maska->pitch / 4);
     for (int x = 0; x < maska->w; x++) {
       const int manta = (r[x] >> 8) & 0xFF;
-      if ((r[x] & 0xFF) == 0 && manta != 0 && manta <= 25) {
+      // Kits (24, 25) are drawn by the game as icons, never painted into the looks.
+      if ((r[x] & 0xFF) == 0 && manta != 0 && manta < 24) {
         if (skaits++ == 0) {
           pirmais_x = x;
           pirmais_y = y;

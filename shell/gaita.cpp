@@ -5,6 +5,7 @@
 
 #include "config/CFGIemesls.h"
 #include "digger/racejs.h"
+#include "field/zeme.h"
 #include "inventory/inventars.h"
 #include "level/limenis.h"
 #include "menu/Menu.h"
@@ -22,6 +23,8 @@ unsigned Ekrans() { return mainmenu ? mainmenu->selected_screen : 0; }
 bool IeladetSpelei(SpelesCikls& c, const std::string& cels) {
   if (IeladetLimeni(cels, L1, pirmais, c.paku_mgr, nakamais_limenis)) {
     c.neieladejas.clear();
+    // The kit icons come from the new field, not from the one loaded before it.
+    L1->ParindeksetAptiekas();
     return true;
   }
   if (c.neieladejas != cels || c.neieladejas.empty()) {

@@ -344,3 +344,25 @@ TEST_F(Levels, AFailedLoadIsReportedOncePerPath) {
                      "\" could not be loaded: it does not parse (its { and } do not balance)\n");
   c.paku_mgr = nullptr;
 }
+
+TEST_F(Levels, ALoadedLevelShowsItsOwnKitIcons) {
+  SDL_Surface* s = NewSurface(800, 600, 0x000010);
+  PixelAt(s, 300, 200) = 0x001810;  // a kit worth 25, buried
+  SaveBmp(s, dir + "/kits.bmp");
+  SDL_FreeSurface(s);
+  const std::string k = dir + "/kits.bmp";
+  const std::string level =
+      Level("kits.cfg", "level = { ground = " + k + "; layer1 = " + k + "; layer2 = " + k + "; }");
+  ikonas[IKONU_SAKUMS] = {470, 400, 24};  // an icon left from the field before
+  L1->AP_skaits = IKONU_SAKUMS + 1;
+  SpelesCikls c;
+  c.paku_mgr = &mgr;
+  testing::internal::CaptureStdout();
+  EXPECT_TRUE(IeladetSpelei(c, level));
+  testing::internal::GetCapturedStdout();
+  EXPECT_EQ(L1->AP_skaits, IKONU_SAKUMS + 1);
+  EXPECT_EQ(ikonas[IKONU_SAKUMS].x, 290);
+  EXPECT_EQ(ikonas[IKONU_SAKUMS].y, 190);
+  EXPECT_EQ(ikonas[IKONU_SAKUMS].tips, 24);
+  c.paku_mgr = nullptr;
+}
