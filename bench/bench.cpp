@@ -9,7 +9,10 @@
 #include <algorithm>
 #include <chrono>
 
+#include "menu/Menu.h"
 #include "shell/globali.h"
+#include "shell/ierices.h"
+#include "shell/spele.h"
 
 std::vector<BenchEntry>& BenchRegistry() {
   static std::vector<BenchEntry> entries;
@@ -39,4 +42,26 @@ void BenchScreen() {
   if (!SDL_WasInit(SDL_INIT_VIDEO)) SDL_Init(SDL_INIT_VIDEO);
   if (!SDL_GetVideoSurface()) SDL_SetVideoMode(800, 600, 32, 0);
   screen = SDL_GetVideoSurface();
+}
+
+unsigned benchNow = 0;
+
+namespace {
+Uint32 BenchNow() { return benchNow; }
+void BenchSleep(Uint32 ms) { benchNow += ms; }
+}  // namespace
+
+void BenchStartGame(SpelesCikls& c, unsigned ekrans) {
+  BenchScreen();
+  ierices.Tagad = [] { return benchNow += 100; };
+  ierices.Gulet = BenchSleep;
+  static char arg0[] = "delvorn";
+  char* argv[] = {arg0, NULL};
+  FILE* keep = stdout;
+  stdout = fopen("/dev/null", "w");
+  Sakt(c, 1, argv);
+  fclose(stdout);
+  stdout = keep;
+  ierices.Tagad = BenchNow;
+  mainmenu->selected_screen = ekrans;
 }

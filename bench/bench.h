@@ -26,4 +26,11 @@ void BenchReport(const std::string& name, double ms, const std::string& note = "
 // Sets the dummy video driver and an 800 x 600 x 32 screen in the run folder.
 void BenchScreen();
 
+// The benchmarks' clock: it moves only when the game sleeps, so a frame measures its work.
+extern unsigned benchNow;
+struct SpelesCikls;
+// Starts the game as it runs (its lines dropped), the intro played through on a clock that
+// jumps 100 ms per reading, then puts the benchmarks' clock in the seam and shows `ekrans`.
+void BenchStartGame(SpelesCikls& c, unsigned ekrans);
+
 #endif

@@ -12,10 +12,7 @@
 
 namespace {
 
-Uint32 benchNow = 0;
 int peleX = 0, peleY = 0;
-Uint32 BenchNow() { return benchNow; }
-void BenchSleep(Uint32 ms) { benchNow += ms; }
 Uint8 BenchPele(int* x, int* y) {
   benchNow += 1;
   *x = peleX;
@@ -28,21 +25,9 @@ const RadPunkts STAROJUMS[RAD_MAX] = {
     {230, 395}, {300, 400}, {280, 380}, {240, 420}, {320, 405}};
 
 void Run() {
-  BenchScreen();
-  // The intro plays through at once on a clock that jumps 100 ms per reading.
-  ierices.Tagad = [] { return benchNow += 100; };
-  ierices.Gulet = BenchSleep;
   ierices.Pele = BenchPele;
-  static char arg0[] = "delvorn";
-  char* argv[] = {arg0, NULL};
   SpelesCikls c;
-  FILE* keep = stdout;
-  stdout = fopen("/dev/null", "w");
-  Sakt(c, 1, argv);
-  fclose(stdout);
-  stdout = keep;
-  ierices.Tagad = BenchNow;
-  mainmenu->selected_screen = 0;  // the frame in play
+  BenchStartGame(c, 0);  // the frame in play
   if (!L1 || !L1->Siets) {
     printf("dig: no field; nothing measured\n");
     return;
