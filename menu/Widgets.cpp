@@ -1,10 +1,9 @@
 // Picture buttons and background pictures.
-#include <SDL_image.h>
-
+#include "field/bildes_parbaude.h"
 #include "menu/Menu.h"
 
 SDL_Surface* IeladetMenuBildi(const char* fails) {
-  SDL_Surface* ieladeta = IMG_Load(fails);
+  SDL_Surface* ieladeta = IeladetSavuBildi(fails);
   if (!ieladeta) return nullptr;
   // The screen's own format makes every menu blit a plain copy (or blend) per pixel.
   if (!SDL_GetVideoSurface()) return ieladeta;

@@ -1,16 +1,28 @@
 // Reading sequences and objects from a level file in one pass over its top-level nodes.
-#include <SDL_image.h>
-
 #include <cstdio>
 
 #include "config/CFGDocument.h"
+#include "field/bildes_parbaude.h"
 #include "objects/PakuMgr.h"
 #include "objects/skaitli.h"
 
 bool PakuMenedzeris::IeladetSekvenci(std::string vards, std::string cels, uint32_t kadri,
                                      uint32_t intervals) {
-  SDL_Surface* bilde = IMG_Load(cels.c_str());
-  if (!bilde) return false;
+  // Checked before it is decoded: a strip's caps and what is left of the level's budget.
+  BildesIznakums iz;
+  SDL_Surface* bilde = IeladetBildi(cels.c_str(), LOMA_SLOKSNE, &iz,
+                                    LIMENA_SEKVENCU_PIKSELI - sekvencu_pikseli);
+  if (!bilde) {
+    // A picture that is not there or does not decode is dropped silently; a refused one is
+    // worth a line to the level's author.
+    if (iz.stavoklis == BILDE_ATTEIKTA) {
+      std::fprintf(stderr, "%s: %s; the sequence '%s' is not loaded\n", cels.c_str(),
+                   iz.iemesls.c_str(), vards.c_str());
+      std::fflush(stderr);
+    }
+    return false;
+  }
+  sekvencu_pikseli += (long long)bilde->w * bilde->h;
   // Blits from the screen's own pixel layout are several times faster than from the
   // loader's byte order, and the picture looks the same (alpha and colour key are kept).
   if (SDL_GetVideoSurface()) {
