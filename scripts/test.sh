@@ -5,3 +5,6 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cd "${BUILD_DIR:-build}"
 ctest --output-on-failure -j2 --timeout 300
+# The same suite under the sanitizers (memory errors, undefined behaviour, leaks).
+cd - >/dev/null
+bash scripts/sanitize.sh

@@ -171,6 +171,9 @@ TEST_F(FieldDraw, KitIconsShowTheirCurrentFrame) {
   for (int f = 0; f < 11; f++)
     for (int y = 0; y < 20; y++)
       for (int x = 0; x < 20; x++) PixelAt(strip, f * 20 + x, y) = 0x010101u * (Uint32)(f + 1);
+  // The field owns its strips: the run folder's are freed, the test's goes with the field.
+  SDL_FreeSurface(field->apt2);
+  SDL_FreeSurface(field->apt5);
   field->apt2 = strip;
   field->apt5 = NULL;  // a missing strip draws only the wall behind the icon
   ikonas[20] = AptiekasIkona{100, 200, 24};
@@ -181,8 +184,6 @@ TEST_F(FieldDraw, KitIconsShowTheirCurrentFrame) {
   field->ZimLauk(0, 0, 0, 0, 1);
   EXPECT_EQ(Screen(110, 210), 0x040404u);
   EXPECT_EQ(Screen(305, 205), WALL);
-  field->apt2 = NULL;
-  SDL_FreeSurface(strip);
 }
 
 TEST_F(FieldDraw, MaskAccessOutsideTheMaskIsHarmless) {

@@ -61,7 +61,7 @@ class Levels : public ::testing::Test {
     mainmenu = nullptr;
     delete pirmais;
     pirmais = nullptr;
-    delete L1;  // the field's animation strips stay with the process
+    delete L1;
     L1 = nullptr;
   }
   bool Load(const std::string& path) {
