@@ -18,6 +18,7 @@ namespace {
 
 // The mask's fixed layout: hardness in bits 0-7, pick-up 8-15, zone 16-23.
 SDL_Surface* UzSietaFormatu(SDL_Surface* s) {
+  if (SDL_Surface* atra = UzXrgb(s, false)) return atra;
   SDL_PixelFormat f = {};
   f.BitsPerPixel = 32;
   f.BytesPerPixel = 4;
@@ -34,6 +35,8 @@ SDL_Surface* UzSietaFormatu(SDL_Surface* s) {
 // The looks go to the screen's own format so that drawing copies pixels as they are.
 SDL_Surface* UzEkranaFormatu(SDL_Surface* s) {
   SDL_Surface* v = SDL_GetVideoSurface();
+  if (EkransIrXrgb())
+    if (SDL_Surface* atra = UzXrgb(s, false)) return atra;
   if (v && v->format->BytesPerPixel == 4) return SDL_DisplayFormat(s);
   return UzSietaFormatu(s);
 }

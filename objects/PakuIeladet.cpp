@@ -26,8 +26,9 @@ bool PakuMenedzeris::IeladetSekvenci(std::string vards, std::string cels, uint32
   // Blits from the screen's own pixel layout are several times faster than from the
   // loader's byte order, and the picture looks the same (alpha and colour key are kept).
   if (SDL_GetVideoSurface()) {
-    SDL_Surface* ekrana = bilde->format->Amask ? SDL_DisplayFormatAlpha(bilde)
-                                               : SDL_DisplayFormat(bilde);
+    const bool alfa = bilde->format->Amask != 0;
+    SDL_Surface* ekrana = EkransIrXrgb() ? UzXrgb(bilde, alfa) : NULL;
+    if (!ekrana) ekrana = alfa ? SDL_DisplayFormatAlpha(bilde) : SDL_DisplayFormat(bilde);
     if (ekrana) {
       SDL_FreeSurface(bilde);
       bilde = ekrana;

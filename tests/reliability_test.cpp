@@ -280,3 +280,54 @@ TEST_F(Broken, ALevelsStripsStayWithinTheirPixelBudget) {
   EXPECT_EQ(mgr.sekvencu_pikseli, 0);
   ASSERT_EQ(chdir(DELVORN_BIN_DIR), 0);
 }
+
+TEST(PictureConversion, TheFastCopyMatchesSdlsConversion) {
+  OpenTestScreen();
+  struct {
+    int bpp;
+    Uint32 r, g, b, a;
+    bool converts;  // false: the caller must let SDL convert
+  } cases[] = {
+      {32, 0x000000FF, 0x0000FF00, 0x00FF0000, 0xFF000000, true},  // PNG with alpha
+      {32, 0x000000FF, 0x0000FF00, 0x00FF0000, 0, true},
+      {24, 0x000000FF, 0x0000FF00, 0x00FF0000, 0, true},           // PNG and JPEG
+      {24, 0x00FF0000, 0x0000FF00, 0x000000FF, 0, true},           // BMP
+      {32, 0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000, true},
+      {32, 0xFF000000, 0x00FF0000, 0x0000FF00, 0x000000FF, true},
+      {16, 0xF800, 0x07E0, 0x001F, 0, false},
+      {32, 0x3FF00000, 0x000FFC00, 0x000003FF, 0, false},
+  };
+  for (auto& k : cases) {
+    SDL_Surface* src = SDL_CreateRGBSurface(SDL_SWSURFACE, 37, 5, k.bpp, k.r, k.g, k.b, k.a);
+    ASSERT_NE(src, nullptr);
+    Uint8* p = (Uint8*)src->pixels;
+    for (int i = 0; i < src->pitch * src->h; i++) p[i] = (Uint8)(i * 37 + 11);
+    for (bool alpha : {false, true}) {
+      SDL_Surface* fast = UzXrgb(src, alpha);
+      EXPECT_EQ(fast != nullptr, k.converts) << k.bpp << " " << std::hex << k.r;
+      if (!fast) continue;
+      SDL_Surface* sdl = SDL_CreateRGBSurface(SDL_SWSURFACE, 37, 5, 32, 0x00FF0000, 0x0000FF00,
+                                              0x000000FF, alpha ? 0xFF000000 : 0);
+      SDL_SetAlpha(src, 0, 255);  // a plain copy, alpha carried over rather than blended
+      SDL_BlitSurface(src, NULL, sdl, NULL);
+      const Uint32 keep = alpha && k.a ? 0xFFFFFFFFu : 0x00FFFFFFu;
+      for (int y = 0; y < 5; y++)
+        for (int x = 0; x < 37; x++) {
+          const Uint32 want = (PixelAt(sdl, x, y) & keep) | (alpha && !k.a ? 0xFF000000u : 0);
+          ASSERT_EQ(PixelAt(fast, x, y), want) << k.bpp << " " << std::hex << k.r << " alpha "
+                                               << alpha << " at " << std::dec << x << "," << y;
+        }
+      SDL_FreeSurface(sdl);
+      SDL_FreeSurface(fast);
+    }
+    SDL_FreeSurface(src);
+  }
+  // A colour key or a palette needs SDL's own conversion.
+  SDL_Surface* keyed = SDL_CreateRGBSurface(SDL_SWSURFACE, 4, 4, 24, 0xFF, 0xFF00, 0xFF0000, 0);
+  SDL_SetColorKey(keyed, SDL_SRCCOLORKEY, 0);
+  EXPECT_EQ(UzXrgb(keyed, false), nullptr);
+  SDL_Surface* pal = SDL_CreateRGBSurface(SDL_SWSURFACE, 4, 4, 8, 0, 0, 0, 0);
+  EXPECT_EQ(UzXrgb(pal, false), nullptr);
+  SDL_FreeSurface(keyed);
+  SDL_FreeSurface(pal);
+}
