@@ -9,6 +9,8 @@ packages=(build-essential cmake pkg-config
   fonts-dustin python3 python3-pil
   googletest libgtest-dev
   xvfb xdotool imagemagick x11-utils)
+# clang with libFuzzer, only for a fuzzing build (DELVORN_FUZZ=1 bash scripts/setup.sh).
+[ "${DELVORN_FUZZ:-0}" = 1 ] && packages+=(clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do
