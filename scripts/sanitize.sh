@@ -7,7 +7,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 build_dir=${SANITIZE_BUILD_DIR:-${BUILD_DIR:-build}-sanitize}
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDELVORN_SANITIZE=ON >/dev/null
+# -O1 as the sanitizers' authors advise: quicker to build, and stack traces stay exact.
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" \
+  -DDELVORN_SANITIZE=ON >/dev/null
 cmake --build "$build_dir" -j"$(nproc)"
 export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1
 export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp:print_suppressions=0
