@@ -8,6 +8,9 @@
 #include <string.h>
 #include <sys/stat.h>
 
+#include <atomic>
+#include <thread>
+
 namespace {
 
 std::string Teksts(const char* formats, ...) {
@@ -271,6 +274,32 @@ SDL_Surface* IeladetBildi(const char* fails, BildesLoma loma, BildesIznakums* iz
   }
   iz.stavoklis = BILDE_LABA;
   return s;
+}
+
+void IeladetBildes(BildesDarbs* darbi, int n) {
+  // The decoders' libraries are loaded once here, before two threads could both try.
+  IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG);
+  std::atomic<int> nakamais(0);
+  auto strada = [&]() {
+    for (int i = nakamais++; i < n; i = nakamais++) {
+      BildesDarbs& d = darbi[i];
+      d.bilde = IeladetBildi(d.fails.c_str(), d.loma, &d.iznakums, d.parejie_pikseli);
+      d.ir_xrgb = false;
+      if (!d.bilde || !d.uz_xrgb) continue;
+      if (SDL_Surface* kopija = UzXrgb(d.bilde, d.ar_alfu && d.bilde->format->Amask)) {
+        SDL_FreeSurface(d.bilde);
+        d.bilde = kopija;
+        d.ir_xrgb = true;
+      }
+    }
+  };
+  if (n <= 1) {
+    strada();
+    return;
+  }
+  std::thread otrs(strada);
+  strada();
+  otrs.join();
 }
 
 SDL_Surface* IeladetSavuBildi(const char* fails, BildesLoma loma) {

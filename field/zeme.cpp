@@ -163,11 +163,29 @@ void Laukums::IeladetVirsmas(const char* karte, const char* slanis1, const char*
                        (int)maskas.w, (int)maskas.h);
     if (!iemesls.empty()) vainigais = faili[i];
   }
-  // Then all three are decoded; the field changes only when every one of them came through.
+  // Then all three are decoded, side by side on two threads; the field changes only when
+  // every one of them came through.
   SDL_Surface* jauni[3] = {NULL, NULL, NULL};
-  for (int i = 0; i < 3 && !vainigais; i++) {
-    jauni[i] = IeladetSlani(faili[i], i == 0, i == 0 ? NULL : jauni[0], iemesls);
-    if (!jauni[i]) vainigais = faili[i];
+  if (!vainigais) {
+    BildesDarbs darbi[3];
+    for (int i = 0; i < 3; i++) {
+      darbi[i].fails = faili[i];
+      darbi[i].loma = i == 0 ? LOMA_SIETS : LOMA_LAUKS;
+      darbi[i].uz_xrgb = i == 0 || EkransIrXrgb();  // the mask's layout, or the screen's
+    }
+    IeladetBildes(darbi, 3);
+    for (int i = 0; i < 3; i++) {
+      jauni[i] = darbi[i].bilde;
+      if (jauni[i] && !darbi[i].ir_xrgb) {
+        jauni[i] = i == 0 ? UzSietaFormatu(darbi[i].bilde) : UzEkranaFormatu(darbi[i].bilde);
+        SDL_FreeSurface(darbi[i].bilde);
+        if (!jauni[i]) darbi[i].iznakums.iemesls = std::string("cannot be converted: ") + SDL_GetError();
+      }
+      if (!jauni[i] && !vainigais) {
+        vainigais = faili[i];
+        iemesls = darbi[i].iznakums.iemesls;
+      }
+    }
   }
   if (vainigais) {
     for (SDL_Surface* j : jauni)
