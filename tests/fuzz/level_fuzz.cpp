@@ -40,7 +40,10 @@ SDL_Surface* Kopija(SDL_Surface* s) { return SDL_ConvertSurface(s, s->format, s-
 void AtjaunotLauku() {
   SDL_Surface** slani[3] = {&L1->Siets, &L1->Pamats, &L1->Zeme};
   for (int i = 0; i < 3; i++) {
-    if (*slani[i] == ieliktas[i]) {
+    // A level's picture may have come to the freed copy's address: the size tells, and one
+    // of the same size is simply written over.
+    if (*slani[i] == ieliktas[i] && (*slani[i])->w == sakuma[i]->w &&
+        (*slani[i])->h == sakuma[i]->h) {
       SDL_BlitSurface(sakuma[i], NULL, *slani[i], NULL);
       continue;
     }
