@@ -215,6 +215,12 @@ SDL_RWops* AtvertParbauditu(const char* fails, BildesLoma loma, BildesIznakums& 
     iz.iemesls = "cannot be read: it is a folder";
     return NULL;
   }
+  // A pipe or a device could keep the game waiting on its first byte, or never end.
+  if (stat(fails, &st) == 0 && !S_ISREG(st.st_mode)) {
+    iz.stavoklis = BILDE_ATTEIKTA;
+    iz.iemesls = "is not a plain file (a device or a pipe)";
+    return NULL;
+  }
   errno = 0;
   SDL_RWops* src = SDL_RWFromFile(fails, "rb");
   if (!src) {

@@ -99,6 +99,7 @@ TEST(BrokenPictures, TheHeaderDecidesBeforeAnythingIsDecoded) {
       {"damaged.png", LOMA_LAUKS, BILDE_NEDEKODEJAS, "cannot be decoded: "},
       {"nav.png", LOMA_LAUKS, BILDE_NAV, "cannot be opened: No such file or directory"},
       {".", LOMA_LAUKS, BILDE_NAV, "cannot be read: it is a folder"},
+      {"/dev/zero", LOMA_SLOKSNE, NO, "is not a plain file (a device or a pipe)"},
       // The name does not choose the decoder: PNG bytes named .tga decode as the PNG they are.
       {"png_named.tga", LOMA_SLOKSNE, OK, ""},
   };
