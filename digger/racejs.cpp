@@ -1,11 +1,11 @@
 // The digger's construction and pictures, turning, walking and the animation counter.
 #include "digger/racejs.h"
 
-#include <SDL_image.h>
 #include <math.h>
 #include <stdio.h>
 
 #include "digger/lapas.h"
+#include "field/bildes_parbaude.h"
 #include "field/zeme.h"
 #include "shell/globali.h"
 #include "shell/sistema.h"
@@ -14,8 +14,9 @@ namespace {
 
 // Loads a picture the digger cannot do without; a failure is reported once, here.
 SDL_Surface* IeladetVajadzigo(const char* fails, const char* seki) {
-  SDL_Surface* s = IMG_Load(fails);
-  if (!s) fprintf(stderr, "%s: cannot be loaded (%s); %s\n", fails, IMG_GetError(), seki);
+  BildesIznakums iz;
+  SDL_Surface* s = IeladetBildi(fails, LOMA_BILDE, &iz);
+  if (!s) fprintf(stderr, "%s: cannot be loaded (%s); %s\n", fails, iz.iemesls.c_str(), seki);
   return s;
 }
 
@@ -63,7 +64,7 @@ Speletajs::Speletajs(int pozx, int pozy, int tips) {
   tris = ParbauditPagaidu(IeladetVajadzigo("ui/rani/38.png", NEZIMES), "ui/rani/38.png");
 
   lielais = NULL;
-  if (SDL_Surface* ieladeta = IMG_Load("soljo.bmp")) {
+  if (SDL_Surface* ieladeta = IeladetSavuBildi("soljo.bmp")) {
     lielais = SDL_DisplayFormat(ieladeta);
     if (lielais)
       SDL_SetColorKey(lielais, SDL_SRCCOLORKEY, SDL_MapRGB(lielais->format, 0xFF, 0x00, 0xFF));
@@ -72,15 +73,15 @@ Speletajs::Speletajs(int pozx, int pozy, int tips) {
   maskal = IeladetMasku("maska1l.bmp");
   maskam = IeladetMasku("maska1m.bmp");
 
-  tr = IMG_Load("ui/taims/ramis.png");
+  tr = IeladetSavuBildi("ui/taims/ramis.png");
   t[0] = NULL;
   char nosaukums[32];
   for (int i = 1; i <= 5; i++) {
     snprintf(nosaukums, sizeof(nosaukums), "ui/taims/%d.png", i);
-    t[i] = IMG_Load(nosaukums);
+    t[i] = IeladetSavuBildi(nosaukums);
   }
-  s_baterija = EkranaFormata(IMG_Load("ui/baterija.png"));
-  s_baterijas_josla = EkranaFormata(IMG_Load("ui/baterija_josla.png"));
+  s_baterija = EkranaFormata(IeladetSavuBildi("ui/baterija.png"));
+  s_baterijas_josla = EkranaFormata(IeladetSavuBildi("ui/baterija_josla.png"));
 }
 
 Speletajs::~Speletajs() {

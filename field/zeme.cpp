@@ -1,8 +1,10 @@
 // The field's pictures, their drawing, the view origin and the kit animation counter.
 #include "field/zeme.h"
 
-#include <SDL_image.h>
+#include <limits.h>
 #include <stdio.h>
+
+#include "field/bildes_parbaude.h"
 
 #include "shell/globali.h"
 
@@ -16,6 +18,7 @@ namespace {
 
 // The mask's fixed layout: hardness in bits 0-7, pick-up 8-15, zone 16-23.
 SDL_Surface* UzSietaFormatu(SDL_Surface* s) {
+  if (SDL_Surface* atra = UzXrgb(s, false)) return atra;
   SDL_PixelFormat f = {};
   f.BitsPerPixel = 32;
   f.BytesPerPixel = 4;
@@ -32,12 +35,32 @@ SDL_Surface* UzSietaFormatu(SDL_Surface* s) {
 // The looks go to the screen's own format so that drawing copies pixels as they are.
 SDL_Surface* UzEkranaFormatu(SDL_Surface* s) {
   SDL_Surface* v = SDL_GetVideoSurface();
+  if (EkransIrXrgb())
+    if (SDL_Surface* atra = UzXrgb(s, false)) return atra;
   if (v && v->format->BytesPerPixel == 4) return SDL_DisplayFormat(s);
   return UzSietaFormatu(s);
 }
 
 inline int Mazakais(int a, int b) { return a < b ? a : b; }
 inline int Lielakais(int a, int b) { return a > b ? a : b; }
+
+std::string Izmers(const char* formats, int a, int b, int c, int d) {
+  char buf[160];
+  snprintf(buf, sizeof(buf), formats, a, b, c, d);
+  return buf;
+}
+
+// Why a picture of w x h cannot serve as a field layer beside `lidzigs`; empty when it can.
+// Every layer covers at least the view, since the drawing always fills 800 x 600.
+std::string LaukaIzmeraKluda(int w, int h, const SDL_Surface* lidzigs) {
+  if (w < SKATA_PLATUMS || h < SKATA_AUGSTUMS)
+    return Izmers("%d x %d pixels is smaller than the %d x %d view", w, h, SKATA_PLATUMS,
+                  SKATA_AUGSTUMS);
+  if (lidzigs && (w != lidzigs->w || h != lidzigs->h))
+    return Izmers("%d x %d pixels does not match the mask's %d x %d", w, h, lidzigs->w,
+                  lidzigs->h);
+  return std::string();
+}
 
 // One row of the field: earth where the mask has hardness, the tunnel wall elsewhere.
 // Branch-free so that the compiler vectorises it; returns non-zero when a pixel of the row
@@ -58,20 +81,21 @@ Uint32 ZimetRindu(Uint32* __restrict e, const Uint32* __restrict s, const Uint32
 }  // namespace
 
 Laukums::Laukums(int sakx, int saky, const char* nos1, const char* nos2, const char* nos3) {
-  sak.x = (Sint16)sakx;
-  sak.y = (Sint16)saky;
+  sak.x = (Sint16)Lielakais(0, Mazakais(sakx, SHRT_MAX));
+  sak.y = (Sint16)Lielakais(0, Mazakais(saky, SHRT_MAX));
   sak.w = SKATA_PLATUMS;
   sak.h = SKATA_AUGSTUMS;
-  Siets = IeladetSlani(nos1, true, NULL);
-  Zeme = IeladetSlani(nos2, false, Siets);
-  Pamats = IeladetSlani(nos3, false, Siets);
-  da1 = IMG_Load("ui/ani/ani_dinam1x.png");
-  dad = IMG_Load("ui/ani/ani_dinam3x.png");
-  dtd = IMG_Load("ui/ani/ani_dinam3xd.png");
-  st = IMG_Load("ui/ani/ani_semtex.png");
-  sa = IMG_Load("ui/ani/ani_semtexsm.png");
-  apt2 = IMG_Load("ui/vesel25.png");
-  apt5 = IMG_Load("ui/vesel50.png");
+  Siets = IeladetZinot(nos1, true, NULL);
+  Zeme = IeladetZinot(nos2, false, Siets);
+  Pamats = IeladetZinot(nos3, false, Siets);
+  IerobezotSkatu();
+  da1 = IeladetSavuBildi("ui/ani/ani_dinam1x.png", LOMA_SLOKSNE);
+  dad = IeladetSavuBildi("ui/ani/ani_dinam3x.png", LOMA_SLOKSNE);
+  dtd = IeladetSavuBildi("ui/ani/ani_dinam3xd.png", LOMA_SLOKSNE);
+  st = IeladetSavuBildi("ui/ani/ani_semtex.png", LOMA_SLOKSNE);
+  sa = IeladetSavuBildi("ui/ani/ani_semtexsm.png", LOMA_SLOKSNE);
+  apt2 = IeladetSavuBildi("ui/vesel25.png", LOMA_SLOKSNE);
+  apt5 = IeladetSavuBildi("ui/vesel50.png", LOMA_SLOKSNE);
   for (int i = 0; i < BUMBU_VIETAS; i++) Bumbas[i] = NULL;
   Epicentrs.stiprums = 0;
   Aiza_valja = AIZA_NAV;
@@ -85,45 +109,98 @@ Laukums::Laukums(int sakx, int saky, const char* nos1, const char* nos2, const c
   AP_skaits = IKONU_SAKUMS;
 }
 
-SDL_Surface* Laukums::IeladetSlani(const char* fails, bool maska,
+Laukums::~Laukums() {
+  SDL_Surface* bildes[] = {Siets, Zeme, Pamats, da1, dad, dtd, st, sa, apt2, apt5};
+  for (SDL_Surface* b : bildes)
+    if (b) SDL_FreeSurface(b);
+  for (bumbvieta* b : Bumbas) delete b;
+}
+
+SDL_Surface* Laukums::IeladetZinot(const char* fails, bool maska,
                                    const SDL_Surface* lidzigs) const {
-  SDL_Surface* ieladeta = IMG_Load(fails);
-  if (!ieladeta) return NULL;
-  int w = ieladeta->w, h = ieladeta->h;
-  if (w < sak.x + SKATA_PLATUMS || h < sak.y + SKATA_AUGSTUMS) {
-    fprintf(stderr, "%s: %d x %d pixels is smaller than the %d x %d view at (%d, %d)\n",
-            fails, w, h, SKATA_PLATUMS, SKATA_AUGSTUMS, sak.x, sak.y);
-    SDL_FreeSurface(ieladeta);
+  std::string iemesls;
+  bool trukst = false;
+  SDL_Surface* s = IeladetSlani(fails, maska, lidzigs, iemesls, &trukst);
+  if (!s && !trukst) fprintf(stderr, "%s: %s\n", fails, iemesls.c_str());
+  return s;
+}
+
+SDL_Surface* Laukums::IeladetSlani(const char* fails, bool maska, const SDL_Surface* lidzigs,
+                                   std::string& iemesls, bool* trukst) const {
+  BildesIznakums iz;
+  SDL_Surface* ieladeta = IeladetBildi(fails, maska ? LOMA_SIETS : LOMA_LAUKS, &iz);
+  if (trukst) *trukst = iz.stavoklis == BILDE_NAV;
+  if (!ieladeta) {
+    iemesls = iz.iemesls;
     return NULL;
   }
-  if (lidzigs && (w != lidzigs->w || h != lidzigs->h)) {
-    fprintf(stderr, "%s: %d x %d pixels does not match the mask's %d x %d\n", fails, w, h,
-            lidzigs->w, lidzigs->h);
+  iemesls = LaukaIzmeraKluda(ieladeta->w, ieladeta->h, lidzigs);
+  if (!iemesls.empty()) {
     SDL_FreeSurface(ieladeta);
     return NULL;
   }
   SDL_Surface* gatava = maska ? UzSietaFormatu(ieladeta) : UzEkranaFormatu(ieladeta);
   SDL_FreeSurface(ieladeta);
+  if (!gatava) iemesls = std::string("cannot be converted: ") + SDL_GetError();
   return gatava;
 }
 
 void Laukums::IeladetVirsmas(const char* karte, const char* slanis1, const char* slanis2) {
-  // Each picture replaces its layer only when it fits the mask that stays in place.
-  SDL_Surface* jauns = IeladetSlani(karte, true, NULL);
-  if (jauns) {
-    SDL_FreeSurface(Siets);
-    Siets = jauns;
+  // The headers first, in file order: a refused picture costs no decoding of the others.
+  const char* const faili[3] = {karte, slanis1, slanis2};
+  BildesIznakums iz[3];
+  const char* vainigais = NULL;
+  std::string iemesls;
+  for (int i = 0; i < 3 && !vainigais; i++) {
+    const BildesGalva& g = iz[i].galva;
+    const BildesGalva& maskas = iz[0].galva;
+    if (!ParbauditBildi(faili[i], i == 0 ? LOMA_SIETS : LOMA_LAUKS, iz[i]))
+      iemesls = iz[i].iemesls;
+    else if (i == 0)
+      iemesls = LaukaIzmeraKluda((int)g.w, (int)g.h, NULL);
+    else if (g.w != maskas.w || g.h != maskas.h)
+      iemesls = Izmers("is %d x %d pixels, unlike the mask's %d x %d", (int)g.w, (int)g.h,
+                       (int)maskas.w, (int)maskas.h);
+    if (!iemesls.empty()) vainigais = faili[i];
   }
-  jauns = IeladetSlani(slanis1, false, Siets);
-  if (jauns) {
-    SDL_FreeSurface(Pamats);
-    Pamats = jauns;
+  // Then all three are decoded, side by side on two threads; the field changes only when
+  // every one of them came through.
+  SDL_Surface* jauni[3] = {NULL, NULL, NULL};
+  if (!vainigais) {
+    BildesDarbs darbi[3];
+    for (int i = 0; i < 3; i++) {
+      darbi[i].fails = faili[i];
+      darbi[i].loma = i == 0 ? LOMA_SIETS : LOMA_LAUKS;
+      darbi[i].uz_xrgb = i == 0 || EkransIrXrgb();  // the mask's layout, or the screen's
+    }
+    IeladetBildes(darbi, 3);
+    for (int i = 0; i < 3; i++) {
+      jauni[i] = darbi[i].bilde;
+      if (jauni[i] && !darbi[i].ir_xrgb) {
+        jauni[i] = i == 0 ? UzSietaFormatu(darbi[i].bilde) : UzEkranaFormatu(darbi[i].bilde);
+        SDL_FreeSurface(darbi[i].bilde);
+        if (!jauni[i]) darbi[i].iznakums.iemesls = std::string("cannot be converted: ") + SDL_GetError();
+      }
+      if (!jauni[i] && !vainigais) {
+        vainigais = faili[i];
+        iemesls = darbi[i].iznakums.iemesls;
+      }
+    }
   }
-  jauns = IeladetSlani(slanis2, false, Siets);
-  if (jauns) {
-    SDL_FreeSurface(Zeme);
-    Zeme = jauns;
+  if (vainigais) {
+    for (SDL_Surface* j : jauni)
+      if (j) SDL_FreeSurface(j);
+    fprintf(stderr, "%s: %s; the field keeps its pictures\n", vainigais, iemesls.c_str());
+    fflush(stderr);
+    return;
   }
+  if (Siets) SDL_FreeSurface(Siets);
+  if (Pamats) SDL_FreeSurface(Pamats);
+  if (Zeme) SDL_FreeSurface(Zeme);
+  Siets = jauni[0];
+  Pamats = jauni[1];
+  Zeme = jauni[2];
+  IerobezotSkatu();
 }
 
 Uint32 Laukums::LasitSietu(int x, int y) const {
@@ -230,14 +307,26 @@ void Laukums::ZimLaukLite(int x, int y, int w, int h) {
 void Laukums::Parbidit(int kur) {
   const int sw = Siets ? Siets->w : SKATA_PLATUMS;
   const int sh = Siets ? Siets->h : SKATA_AUGSTUMS;
+  // In int, then clamped: the 16-bit origin itself never steps past the field.
+  int x = sak.x, y = sak.y;
   switch (kur) {
-    case 12: sak.y = sak.y > 10 ? sak.y - 10 : 0; break;
-    case 6: sak.y = sak.y < sh - 610 ? sak.y + 10 : sh - SKATA_AUGSTUMS; break;
-    case 9: sak.x = sak.x > 10 ? sak.x - 10 : 0; break;
-    case 3: sak.x = sak.x < sw - 810 ? sak.x + 10 : sw - SKATA_PLATUMS; break;
+    case 12: y = y > 10 ? y - 10 : 0; break;
+    case 6: y = y < sh - 610 ? y + 10 : sh - SKATA_AUGSTUMS; break;
+    case 9: x = x > 10 ? x - 10 : 0; break;
+    case 3: x = x < sw - 810 ? x + 10 : sw - SKATA_PLATUMS; break;
     default: break;
   }
+  sak.x = (Sint16)Lielakais(0, Mazakais(x, SHRT_MAX));
+  sak.y = (Sint16)Lielakais(0, Mazakais(y, SHRT_MAX));
+  IerobezotSkatu();
   ZimLauk(0, 0, 0, 0, 1);
+}
+
+void Laukums::IerobezotSkatu() {
+  const int max_x = Siets ? Mazakais(Lielakais(Siets->w - SKATA_PLATUMS, 0), SHRT_MAX) : 0;
+  const int max_y = Siets ? Mazakais(Lielakais(Siets->h - SKATA_AUGSTUMS, 0), SHRT_MAX) : 0;
+  sak.x = (Sint16)Lielakais(0, Mazakais(sak.x, max_x));
+  sak.y = (Sint16)Lielakais(0, Mazakais(sak.y, max_y));
 }
 
 void Laukums::BiditKadrus() {

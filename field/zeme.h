@@ -16,6 +16,8 @@
 
 #include <SDL.h>
 
+#include <string>
+
 // Mask byte access on a raw 32-bit mask value.
 inline int SietaCietiba(Uint32 p) { return p & 0xFF; }
 inline int SietaManta(Uint32 p) { return (p >> 8) & 0xFF; }
@@ -90,20 +92,30 @@ class Laukums {
   int Zimet_Aptiekas;
   int AP_skaits;  // one past the last used ikonas entry
 
-  // Loads the three field pictures (a refused picture leaves its surface null: the caller
-  // decides) and the animation strips (a missing strip is simply not drawn).
+  // Loads the three field pictures (a refused picture leaves its surface null, with one line
+  // on standard error unless the file is simply missing: the caller decides) and the
+  // animation strips (a missing strip is simply not drawn).
   Laukums(int sakx, int saky, const char* nos1, const char* nos2, const char* nos3);
+  // Frees every picture and a bomb still burning. The game keeps its one field to the end.
+  ~Laukums();
+  Laukums(const Laukums&) = delete;
+  Laukums& operator=(const Laukums&) = delete;
 
-  // Replaces Siets, Pamats and Zeme; a picture that does not load, or whose size would make
-  // the drawing read outside it, keeps the current one.
+  // Replaces Siets, Pamats and Zeme together: all three are checked and loaded first, and
+  // only when all three are usable and of one size do they replace the field's pictures.
+  // Otherwise the field keeps all three and one line on standard error names the file and
+  // what was wrong. The view origin is then kept within the new field.
   void IeladetVirsmas(const char* karte, const char* slanis1, const char* slanis2);
 
   // Redraws a screen region from the field (the whole view when viss or japarzime is set).
   void ZimLauk(int x, int y, int w, int h, int viss);
   // Copies Pamats to a screen region without looking at the mask.
   void ZimLaukLite(int x, int y, int w, int h);
-  // Moves the view 10 pixels towards a clock hour (12, 6, 9, 3) and redraws.
+  // Moves the view 10 pixels towards a clock hour (12, 6, 9, 3) and redraws. The origin
+  // stays within the field whatever its size.
   void Parbidit(int kur);
+  // Puts the view origin back within the mask: 0 to (width - 800) and 0 to (height - 600).
+  void IerobezotSkatu();
   // Advances the first-aid kit animation: frames 0-10 in a cycle of 55 calls.
   void BiditKadrus();
 
@@ -119,10 +131,14 @@ class Laukums {
   Uint32 LasitSietu(int x, int y) const;
   void RakstitSietu(int x, int y, Uint32 v);
 
-  // Loads a field picture converted for its layer (the mask to the fixed layout, the looks
-  // to the screen's). Null when it does not load (silently), or when it is smaller than the
-  // view plus the origin or unlike the size `lidzigs` (one line on standard error).
-  SDL_Surface* IeladetSlani(const char* fails, bool maska, const SDL_Surface* lidzigs) const;
+  // Loads a field picture through the checked way in and converts it for its layer (the
+  // mask to the fixed layout, the looks to the screen's). Null, with the reason, when it does
+  // not load, is smaller than the view, or unlike the size of `lidzigs`. `trukst` tells that
+  // the file is simply not there.
+  SDL_Surface* IeladetSlani(const char* fails, bool maska, const SDL_Surface* lidzigs,
+                            std::string& iemesls, bool* trukst = NULL) const;
+  // The same with one line on standard error when it fails, unless the file is missing.
+  SDL_Surface* IeladetZinot(const char* fails, bool maska, const SDL_Surface* lidzigs) const;
 };
 
 extern Laukums* L1;

@@ -1,9 +1,9 @@
 // The item type table and the bag's operations.
 #include "inventory/inventars.h"
 
-#include <SDL_image.h>
 #include <stddef.h>
 
+#include "field/bildes_parbaude.h"
 #include "shell/sistema.h"
 
 Manta Inventars_V2::visu_lietu_tipi[Inventars_V2::TIPU_SKAITS] = {
@@ -42,21 +42,21 @@ const Inventars_V2::InvLieta TUKSA = {0, 0};
 void Inventars_V2::InitietMantuTipus() {
   for (int i = 0; i < MANTU_BILZU_SKAITS; i++) {
     if (visu_lietu_tipi[i].inv_bilde) SDL_FreeSurface(visu_lietu_tipi[i].inv_bilde);
-    visu_lietu_tipi[i].inv_bilde = EkranaFormata(IMG_Load(MANTU_BILDES[i]));
+    visu_lietu_tipi[i].inv_bilde = EkranaFormata(IeladetSavuBildi(MANTU_BILDES[i]));
   }
 }
 
 Inventars_V2::Inventars_V2() {
   // The health background loads before the highlight.
-  S_valja = EkranaFormata(IMG_Load("ui/ui_itm_unroll_begin.png"));
-  S_ciet = EkranaFormata(IMG_Load("ui/ui_itm_compact.png"));
-  S_gals = EkranaFormata(IMG_Load("ui/ui_itm_unroll_end.png"));
-  S_kab_c = EkranaFormata(IMG_Load("ui/ui_itm_unroll_middle.png"));
-  S_kab_v = EkranaFormata(IMG_Load("ui/ui_itm_unroll_middle_expand.png"));
-  S_audums = EkranaFormata(IMG_Load("ui/ui_itm_expand_middle.png"));
-  S_aud_g = EkranaFormata(IMG_Load("ui/ui_itm_expand_top.png"));
-  S_veseliba = EkranaFormata(IMG_Load("ui/ui_health.png"));
-  S_iezimets_fons = EkranaFormata(IMG_Load("ui/selected_bg.png"));
+  S_valja = EkranaFormata(IeladetSavuBildi("ui/ui_itm_unroll_begin.png"));
+  S_ciet = EkranaFormata(IeladetSavuBildi("ui/ui_itm_compact.png"));
+  S_gals = EkranaFormata(IeladetSavuBildi("ui/ui_itm_unroll_end.png"));
+  S_kab_c = EkranaFormata(IeladetSavuBildi("ui/ui_itm_unroll_middle.png"));
+  S_kab_v = EkranaFormata(IeladetSavuBildi("ui/ui_itm_unroll_middle_expand.png"));
+  S_audums = EkranaFormata(IeladetSavuBildi("ui/ui_itm_expand_middle.png"));
+  S_aud_g = EkranaFormata(IeladetSavuBildi("ui/ui_itm_expand_top.png"));
+  S_veseliba = EkranaFormata(IeladetSavuBildi("ui/ui_health.png"));
+  S_iezimets_fons = EkranaFormata(IeladetSavuBildi("ui/selected_bg.png"));
   // The panel can do without its right end, not without the rest.
   ieladets = S_valja && S_ciet && S_kab_c && S_kab_v && S_audums && S_aud_g &&
              S_iezimets_fons && S_veseliba;

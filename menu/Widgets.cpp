@@ -1,10 +1,11 @@
 // Picture buttons and background pictures.
-#include <SDL_image.h>
-
+#include "field/bildes_parbaude.h"
 #include "menu/Menu.h"
 #include "shell/sistema.h"
 
-SDL_Surface* IeladetMenuBildi(const char* fails) { return EkranaFormata(IMG_Load(fails)); }
+SDL_Surface* IeladetMenuBildi(const char* fails) {
+  return EkranaFormata(IeladetSavuBildi(fails));
+}
 
 namespace {
 

@@ -69,6 +69,7 @@ void PakuMenedzeris::DzestVisu() {
     delete sv;
   }
   sekvences.clear();
+  sekvencu_pikseli = 0;
 }
 
 void PakuMenedzeris::_SakoptVietas() {

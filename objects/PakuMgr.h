@@ -43,6 +43,9 @@ class PakuMenedzeris {
   std::list<Pk*> pakas;            // load order = drawing and testing order
   std::list<Pk*> kontrolpunkti;    // the class-31 records of pakas, not owned twice
   Funktors funktors = nullptr;
+  // Pixels of the sequence pictures loaded since the last DzestVisu: a level's strips stay
+  // within their budget together, not only one by one.
+  long long sekvencu_pikseli = 0;
 
   // Contact walks in progress. While one runs, deleted records are freed at once but their
   // list slots stay (null) until the outermost walk ends, so no walk loses its place.
@@ -57,8 +60,10 @@ class PakuMenedzeris {
   // Appends the sequences and objects of a level file. False (nothing added) when the file
   // cannot be read or parsed; single bad pictures or sprite names are not failures.
   bool IeladetPakasNoFaila(std::string cels);
-  // Loads one strip; false (nothing added) when the picture does not load. A frame count
-  // of 0 counts as 1 so that the frame width never divides by zero.
+  // Loads one strip through the checked way in; false (nothing added) when the picture does
+  // not load, with one line on standard error when the check refuses it (not a picture, over
+  // a strip's caps, or past the level's pixel budget). A frame count of 0 counts as 1 so
+  // that the frame width never divides by zero.
   bool IeladetSekvenci(std::string vards, std::string cels, uint32_t kadri, uint32_t intervals);
   // The first sequence of that name in load order, or null.
   Sv* AtgriestSekvenci(std::string vards);
@@ -87,7 +92,7 @@ class PakuMenedzeris {
   void DzestPaku(std::string vards);
   // Frees every object; the sequences stay.
   void DzestPakas();
-  // Frees every object, then every sequence and its picture.
+  // Frees every object, then every sequence and its picture; the pixel budget starts anew.
   void DzestVisu();
 
  private:

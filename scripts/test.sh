@@ -15,3 +15,7 @@ grep -q '^SDL 1\.2\.[5-9][0-9],' <<<"$version" \
   || { echo "sdl12-compat was not picked up from $compat: $version"; exit 1; }
 echo "Headless tests on sdl12-compat ($compat):"
 LD_LIBRARY_PATH="$compat" ctest --output-on-failure -j2 --timeout 300 -E '^(window_|install_)'
+
+# The same suite under the sanitizers (memory errors, undefined behaviour, leaks).
+cd - >/dev/null
+bash scripts/sanitize.sh

@@ -23,7 +23,11 @@ unsigned Ekrans() { return mainmenu ? mainmenu->selected_screen : 0; }
 bool IeladetSpelei(SpelesCikls& c, const std::string& cels) {
   if (IeladetLimeni(cels, L1, pirmais, c.paku_mgr, nakamais_limenis)) {
     c.neieladejas.clear();
-    // The kit icons come from the new field, not from the one loaded before it.
+    // A new level starts at its own top-left corner, not where the last one was scrolled
+    // to, and its kit icons come from its own field.
+    L1->sak.x = 0;
+    L1->sak.y = 0;
+    japarzime = 1;
     L1->ParindeksetAptiekas();
     return true;
   }

@@ -249,7 +249,10 @@ void Kadrs(SpelesCikls& c) {
 }
 
 int Beigt(SpelesCikls& c) {
-  // The field, the digger, the fonts and the joystick are left to the end of the process.
+  // The field, the digger and the fonts are left to the end of the process; the joystick's
+  // wrapper is the loop's own and goes with it (SDL closes the device when it quits).
+  delete c.dzoistiks;
+  c.dzoistiks = NULL;
   delete mainmenu;
   mainmenu = NULL;
   delete c.paku_mgr;

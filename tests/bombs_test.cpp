@@ -39,12 +39,7 @@ class Bumbas : public ::testing::Test {
   void TearDown() override {
     ierices.Tagad = vecais_laiks;
     lauks->Siets = NULL;  // owned by the test's mask
-    delete lauks->Bumbas[0];
-    lauks->Bumbas[0] = NULL;
-    SDL_Surface** strips[] = {&lauks->da1, &lauks->dad, &lauks->dtd, &lauks->st, &lauks->sa};
-    for (SDL_Surface** s : strips)
-      if (*s) SDL_FreeSurface(*s);
-    delete lauks;
+    delete lauks;  // with its strips and a bomb still burning
   }
   // Places a bomb with a fuse of 1 and lets it blast.
   void Spridzinat(SargataMaska& m, int tips, int x, int y) {

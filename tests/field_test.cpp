@@ -2,6 +2,8 @@
 // clipping and refused pictures.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "field/zeme.h"
 #include "shell/globali.h"
 #include "tests/support/testutil.h"
@@ -20,12 +22,7 @@ struct FieldFixture : public ::testing::Test {
     field = new Laukums(0, 0, "missing-mask.bmp", "missing.bmp", "missing.bmp");
     Build(800, 600);
   }
-  void TearDown() override {
-    SDL_FreeSurface(field->Siets);
-    SDL_FreeSurface(field->Zeme);
-    SDL_FreeSurface(field->Pamats);
-    delete field;
-  }
+  void TearDown() override { delete field; }
   void Build(int w, int h) {
     if (field->Siets) {
       SDL_FreeSurface(field->Siets);
@@ -174,6 +171,9 @@ TEST_F(FieldDraw, KitIconsShowTheirCurrentFrame) {
   for (int f = 0; f < 11; f++)
     for (int y = 0; y < 20; y++)
       for (int x = 0; x < 20; x++) PixelAt(strip, f * 20 + x, y) = 0x010101u * (Uint32)(f + 1);
+  // The field owns its strips: the run folder's are freed, the test's goes with the field.
+  SDL_FreeSurface(field->apt2);
+  SDL_FreeSurface(field->apt5);
   field->apt2 = strip;
   field->apt5 = NULL;  // a missing strip draws only the wall behind the icon
   ikonas[20] = AptiekasIkona{100, 200, 24};
@@ -184,8 +184,6 @@ TEST_F(FieldDraw, KitIconsShowTheirCurrentFrame) {
   field->ZimLauk(0, 0, 0, 0, 1);
   EXPECT_EQ(Screen(110, 210), 0x040404u);
   EXPECT_EQ(Screen(305, 205), WALL);
-  field->apt2 = NULL;
-  SDL_FreeSurface(strip);
 }
 
 TEST_F(FieldDraw, MaskAccessOutsideTheMaskIsHarmless) {
@@ -200,34 +198,86 @@ TEST_F(FieldDraw, MaskAccessOutsideTheMaskIsHarmless) {
 }
 
 TEST_F(FieldDraw, IeladetVirsmasRefusesPicturesThatDoNotFit) {
+  // All three pictures are checked and loaded before any replaces a layer: the field takes
+  // all three or keeps all three, with one line naming the culprit.
   std::string dir = MakeTempDir();
-  SDL_Surface* good = NewSurface(800, 600, 0x00000007);
-  SDL_Surface* small = NewSurface(640, 480, 0);
-  SDL_Surface* other = NewSurface(900, 600, 0);
-  std::string goodPath = SaveBmp(good, dir + "/good.bmp");
-  std::string smallPath = SaveBmp(small, dir + "/small.bmp");
-  std::string otherPath = SaveBmp(other, dir + "/other.bmp");
-  SDL_Surface* mask = field->Siets;
-  SDL_Surface* wall = field->Pamats;
-  SDL_Surface* earth = field->Zeme;
+  struct { const char* name; int w, h; } pics[] = {
+      {"good", 800, 600}, {"small", 640, 480}, {"wide", 900, 600}, {"big", 1600, 1200}};
+  for (auto& p : pics) {
+    SDL_Surface* s = NewSurface(p.w, p.h, 0x00000007);
+    SaveBmp(s, dir + "/" + p.name + ".bmp");
+    SDL_FreeSurface(s);
+  }
+  WriteFile(dir + "/text.bmp", "level = { }\n");
+  struct {
+    const char *mask, *layer1, *layer2;
+    const char* line;  // expected stderr text; null: taken, silently
+  } cases[] = {
+      {"small", "wide", "none", "small.bmp: 640 x 480 pixels is smaller than the 800 x 600 view"},
+      {"good", "wide", "good", "wide.bmp: is 900 x 600 pixels, unlike the mask's 800 x 600"},
+      {"good", "good", "none", "none.bmp: cannot be opened: No such file or directory"},
+      {"big", "good", "good", "good.bmp: is 800 x 600 pixels, unlike the mask's 1600 x 1200"},
+      {"good", "text", "good", "text.bmp: is not a PNG, JPEG or BMP picture"},
+      {"good", "good", "good", nullptr},
+      {"big", "big", "big", nullptr},
+  };
+  for (auto& c : cases) {
+    SDL_Surface* mask = field->Siets;
+    SDL_Surface* wall = field->Pamats;
+    SDL_Surface* earth = field->Zeme;
+    testing::internal::CaptureStderr();
+    field->IeladetVirsmas((dir + "/" + c.mask + ".bmp").c_str(),
+                          (dir + "/" + c.layer1 + ".bmp").c_str(),
+                          (dir + "/" + c.layer2 + ".bmp").c_str());
+    std::string err = testing::internal::GetCapturedStderr();
+    const std::string what = std::string(c.mask) + "," + c.layer1 + "," + c.layer2;
+    if (c.line) {
+      EXPECT_EQ(field->Siets, mask) << what;
+      EXPECT_EQ(field->Pamats, wall) << what;
+      EXPECT_EQ(field->Zeme, earth) << what;
+      EXPECT_NE(err.find(c.line), std::string::npos) << what << ": " << err;
+      EXPECT_NE(err.find("; the field keeps its pictures\n"), std::string::npos) << err;
+      EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << what << ": " << err;
+    } else {
+      EXPECT_NE(field->Siets, mask) << what;
+      EXPECT_NE(field->Pamats, wall) << what;
+      EXPECT_NE(field->Zeme, earth) << what;
+      EXPECT_EQ(err, "") << what;
+      EXPECT_EQ(SietaCietiba(Mask(5, 5)), 7) << "the mask keeps its bytes through loading";
+      EXPECT_EQ(field->Zeme->w, field->Siets->w) << what;
+      EXPECT_EQ(field->Pamats->h, field->Siets->h) << what;
+    }
+  }
+}
 
-  testing::internal::CaptureStderr();
-  field->IeladetVirsmas(smallPath.c_str(), otherPath.c_str(), (dir + "/none.bmp").c_str());
-  std::string err = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(field->Siets, mask);
-  EXPECT_EQ(field->Pamats, wall);
-  EXPECT_EQ(field->Zeme, earth) << "a missing file keeps its layer";
-  EXPECT_NE(err.find(smallPath + ": 640 x 480"), std::string::npos) << err;
-  EXPECT_NE(err.find(otherPath + ": 900 x 600"), std::string::npos) << err;
-  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2) << "one line each, none for missing";
-
-  field->IeladetVirsmas(goodPath.c_str(), goodPath.c_str(), goodPath.c_str());
-  EXPECT_NE(field->Siets, mask);
-  EXPECT_EQ(SietaCietiba(Mask(5, 5)), 7) << "the mask keeps its bytes through loading";
-  EXPECT_EQ(field->Zeme->w, 800);
-  SDL_FreeSurface(good);
-  SDL_FreeSurface(small);
-  SDL_FreeSurface(other);
+TEST_F(FieldDraw, TheViewOriginStaysWithinAnyField) {
+  // The tallest field the caps allow: Down stops with the view on its last rows.
+  Build(800, 4096);
+  field->sak.y = 3300;
+  for (int k = 0; k < 30; k++) field->Parbidit(6);
+  EXPECT_EQ(field->sak.y, 4096 - 600);
+  // Past the caps (made in memory): the 16-bit origin still never wraps to negative.
+  Build(800, 40000);
+  field->sak.y = 32760;
+  for (int k = 0; k < 3; k++) {
+    field->Parbidit(6);
+    EXPECT_EQ(field->sak.y, 32767) << "step " << k;
+  }
+  field->Parbidit(12);
+  EXPECT_EQ(field->sak.y, 32757);
+  // A smaller field loaded later brings the origin back within it.
+  std::string dir = MakeTempDir();
+  SDL_Surface* s = NewSurface(1000, 700, 0);
+  const std::string path = SaveBmp(s, dir + "/f.bmp");
+  SDL_FreeSurface(s);
+  field->sak.x = 0;
+  field->IeladetVirsmas(path.c_str(), path.c_str(), path.c_str());
+  EXPECT_EQ(field->sak.y, 100);
+  field->sak.x = -50;
+  field->sak.y = -7;
+  field->Parbidit(0);
+  EXPECT_EQ(field->sak.x, 0);
+  EXPECT_EQ(field->sak.y, 0);
 }
 
 TEST(FieldLoad, ConstructorLoadsAllThreeLayersFromOnePicture) {

@@ -45,6 +45,7 @@ class LevelScenario : public ::testing::Test {
     ierices.Pele = Mouse;
     now = 100000;
   }
+  void TearDown() override { EndGame(c); }
   std::string Frames(int n) {
     testing::internal::CaptureStdout();
     for (int k = 0; k < n && c.done == 0; k++) Kadrs(c);
@@ -69,7 +70,7 @@ class LevelScenario : public ::testing::Test {
   }
   char arg0[8] = "delvorn";
   char* argv[2] = {arg0, NULL};
-  SpelesCikls c;
+  SpelesCikls c{};
 };
 
 }  // namespace

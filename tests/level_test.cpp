@@ -61,7 +61,7 @@ class Levels : public ::testing::Test {
     mainmenu = nullptr;
     delete pirmais;
     pirmais = nullptr;
-    delete L1;  // the field's animation strips stay with the process
+    delete L1;
     L1 = nullptr;
   }
   bool Load(const std::string& path) {
@@ -345,7 +345,7 @@ TEST_F(Levels, AFailedLoadIsReportedOncePerPath) {
   c.paku_mgr = nullptr;
 }
 
-TEST_F(Levels, ALoadedLevelShowsItsOwnKitIcons) {
+TEST_F(Levels, ALoadedLevelStartsAtItsCornerWithItsOwnKitIcons) {
   SDL_Surface* s = NewSurface(800, 600, 0x000010);
   PixelAt(s, 300, 200) = 0x001810;  // a kit worth 25, buried
   SaveBmp(s, dir + "/kits.bmp");
@@ -354,6 +354,8 @@ TEST_F(Levels, ALoadedLevelShowsItsOwnKitIcons) {
   const std::string level =
       Level("kits.cfg", "level = { ground = " + k + "; layer1 = " + k + "; layer2 = " + k + "; }");
   ikonas[IKONU_SAKUMS] = {470, 400, 24};  // an icon left from the field before
+  L1->sak.x = 60;  // and a view scrolled on it
+  L1->sak.y = 40;
   L1->AP_skaits = IKONU_SAKUMS + 1;
   SpelesCikls c;
   c.paku_mgr = &mgr;
@@ -364,5 +366,7 @@ TEST_F(Levels, ALoadedLevelShowsItsOwnKitIcons) {
   EXPECT_EQ(ikonas[IKONU_SAKUMS].x, 290);
   EXPECT_EQ(ikonas[IKONU_SAKUMS].y, 190);
   EXPECT_EQ(ikonas[IKONU_SAKUMS].tips, 24);
+  EXPECT_EQ(L1->sak.x, 0);
+  EXPECT_EQ(L1->sak.y, 0);
   c.paku_mgr = nullptr;
 }

@@ -52,6 +52,7 @@ class MenuScenario : public ::testing::Test {
     ierices.Gulet = Sleep;
     ierices.Pele = Mouse;
   }
+  void TearDown() override { EndGame(c); }
   void Start() {
     static char arg0[] = "delvorn";
     char* argv[] = {arg0, NULL};
@@ -69,7 +70,7 @@ class MenuScenario : public ::testing::Test {
     Push(SDL_MOUSEBUTTONDOWN, 0, SDL_BUTTON_LEFT);
     Push(SDL_MOUSEBUTTONUP, 0, SDL_BUTTON_LEFT);
   }
-  SpelesCikls c;
+  SpelesCikls c{};
 };
 
 }  // namespace

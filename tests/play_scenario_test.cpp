@@ -47,10 +47,11 @@ class PlayScenario : public ::testing::Test {
     StartPastIntro(c, 1, argv);
     mainmenu->selected_screen = 0;  // as if a game runs on the placeholder field
   }
+  void TearDown() override { EndGame(c); }
   void Frames(int n) {
     for (int k = 0; k < n && c.done == 0; k++) Kadrs(c);
   }
-  SpelesCikls c;
+  SpelesCikls c{};
 };
 
 }  // namespace

@@ -105,6 +105,7 @@ TEST(ShellStart, WritesTheTitleBoxThenSaaktAndTheArgumentCount) {
   EXPECT_FALSE(c.dzoistiks_ir);
   // The first full redraw shows the placeholder field.
   EXPECT_EQ(PixelAt(screen, 123, 45) & 0xFFFFFF, (Uint32)((123 * 7 + 45 * 3) & 0xFFFFFF));
+  EXPECT_EQ(EndGame(c), 0);
 }
 
 TEST(ShellStart, ArgumentsSetTheJoystickFlagAndTheLevelPath) {
@@ -118,6 +119,7 @@ TEST(ShellStart, ArgumentsSetTheJoystickFlagAndTheLevelPath) {
   EXPECT_NE(out.find("saakt\n4\n"), std::string::npos);
   EXPECT_TRUE(c.dzoistiks_ir);
   EXPECT_EQ(limenis, "map/cits.cfg");
+  EXPECT_EQ(EndGame(c), 0);
 }
 
 TEST(ShellStartDeathTest, MissingPicturesAndFontsEndTheProgram) {
@@ -157,7 +159,7 @@ TEST(ShellFrames, SleepsFortyLessTheMeasuredFrameAndEndsOnQuit) {
   // 10 ms of work a frame: measured 10, 40, 10, 40, ... so the sleeps alternate.
   std::vector<Uint32> expected = {30, 0, 30, 0, 30, 0, 30};
   EXPECT_EQ(sleeps, expected);
-  EXPECT_EQ(Beigt(c), 0);
+  EXPECT_EQ(EndGame(c), 0);
 }
 
 TEST(ShellFrames, ALongFrameIsFollowedByNoSleep) {
@@ -170,6 +172,7 @@ TEST(ShellFrames, ALongFrameIsFollowedByNoSleep) {
   Kadrs(c);
   EXPECT_EQ(c.laiks, 10);
   EXPECT_EQ(c.gaidit, 30);
+  EXPECT_EQ(EndGame(c), 0);
 }
 
 TEST(ShellProcess, RunsFromAnyFolderAndWithoutADisplayFailsClearly) {

@@ -1,7 +1,5 @@
-// libFuzzer harness for the configuration reader and writer (not built by CMake).
-//
-//   clang++ -std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -I. \
-//       tests/fuzz/config_fuzz.cpp config/*.cpp -o /tmp/config_fuzz && /tmp/config_fuzz
+// Fuzz target for the configuration reader and writer. tests/fuzz/CMakeLists.txt builds it
+// with libFuzzer under clang (-DDELVORN_FUZZ=ON), otherwise as a program that replays its seeds.
 //
 // Every input is parsed; a tree that parsed is written back and read again. Standard output is
 // closed first, since the reader prints "scope err" for half of all inputs.

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include "digger/racejs.h"
+#include "field/zeme.h"
 #include "shell/globali.h"
 #include "shell/ierices.h"
 #include "shell/spele.h"
@@ -106,6 +108,20 @@ namespace {
 Uint32 introNow = 0;
 Uint32 IntroNow() { return introNow += 100; }
 }  // namespace
+
+int EndGame(SpelesCikls& c) {
+  const int status = Beigt(c);
+  delete L1;
+  L1 = NULL;
+  delete pirmais;
+  pirmais = NULL;
+  TTF_Font** fonts[] = {&font, &font2, &hfont};
+  for (TTF_Font** f : fonts) {
+    if (*f) TTF_CloseFont(*f);
+    *f = NULL;
+  }
+  return status;
+}
 
 std::string StartPastIntro(SpelesCikls& c, int argc, char** argv) {
   Uint32 (*own)() = ierices.Tagad;

@@ -39,6 +39,10 @@ struct SpelesCikls;
 // the intro plays, so that the slides run through at once; then the test's own clock is
 // put back. Returns what start-up wrote on standard output.
 std::string StartPastIntro(SpelesCikls& c, int argc, char** argv);
+// Shutdown as the game runs it (Beigt, whose status it returns), then frees what the game
+// leaves to the end of the process: the field, the digger and the fonts. Safe to call after
+// Beigt, and on a zero-initialised loop that never started.
+int EndGame(SpelesCikls& c);
 
 #endif
 

@@ -3,7 +3,8 @@
 # "Palaist" starts the game program with argument 1 in bin, the keyboard's Tab and Space
 # start it with 0, and the launcher itself is gone each time. The run folder is a copy of
 # the built one whose bin/delvorn is a recording stand-in, so the check does not hang on the
-# game's own state. Usage: bash launcher.sh DIST_DIR
+# game's own state. Every process the script starts (Xvfb, the launcher, each stand-in) is
+# ended on the way out, whatever happens. Usage: bash launcher.sh DIST_DIR
 set -u
 
 fail() { echo "launcher.sh: $*" >&2; exit 1; }
@@ -18,13 +19,21 @@ WORK=$(mktemp -d /tmp/delvorn-launcher-XXXXXX)
 XVFB_PID=""
 LAUNCHER_PID=""
 GAME_PIDS=""
+# A stand-in records its pid first thing, so one that started is known even when a check
+# failed before it was noted; anything still running in the private run folder is ours too.
+stand_in_pids() {
+  [ -r "$WORK/run/rec.txt" ] && sed -n 1p "$WORK/run/rec.txt"
+  for d in /proc/[0-9]*; do
+    [ "$(readlink "$d/cwd" 2>/dev/null)" = "$WORK/run/bin" ] && echo "${d#/proc/}"
+  done
+}
 cleanup() {
-  for p in $GAME_PIDS $LAUNCHER_PID; do kill "$p" 2>/dev/null; done
+  for p in $LAUNCHER_PID $GAME_PIDS $(stand_in_pids); do kill "$p" 2>/dev/null; done
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
   rm -rf "$WORK"
 }
 trap cleanup EXIT
-trap 'exit 1' INT TERM
+trap 'exit 1' INT TERM HUP
 
 # A bounded poll: poll TRIES COMMAND... (tenths of a second).
 poll() {
@@ -46,7 +55,9 @@ cat > "$RUN/bin/delvorn" <<'EOF'
 #!/bin/sh
 { echo "$$"; pwd; echo "$*"; echo "${SDL_VIDEODRIVER-unset} ${SDL_VIDEO_CENTERED-unset}"; } > ../rec.tmp
 mv ../rec.tmp ../rec.txt
-while :; do sleep 1; done
+# Waits until killed, and takes its sleep along when it is.
+trap 'kill $! 2>/dev/null; exit 0' TERM INT HUP
+while :; do sleep 1 & wait $!; done
 EOF
 chmod +x "$RUN/bin/delvorn"
 
@@ -103,15 +114,15 @@ pixel() {  # file x y
 # The launcher has ended by itself, and the stand-in runs with the expected argument in bin.
 check_started() {  # expected argument, expected "SDL_VIDEODRIVER SDL_VIDEO_CENTERED"
   poll 100 test -e "$RUN/rec.txt" || fail "the game program was not started"
+  local gpid
+  gpid=$(sed -n 1p "$RUN/rec.txt")
+  GAME_PIDS="$GAME_PIDS $gpid"  # noted before any check can fail
   poll 100 eval '! kill -0 $LAUNCHER_PID 2>/dev/null || grep -q "^State:.*Z" /proc/$LAUNCHER_PID/status 2>/dev/null' \
     || fail "the launcher is still running after Palaist"
   wait "$LAUNCHER_PID"
   local status=$?
   LAUNCHER_PID=""
   [ $status -eq 0 ] || fail "the launcher ended with status $status"
-  local gpid
-  gpid=$(sed -n 1p "$RUN/rec.txt")
-  GAME_PIDS="$GAME_PIDS $gpid"
   [ -r "/proc/$gpid/cmdline" ] || fail "the game program is not running"
   local arg
   arg=$(tr '\0' '\n' <"/proc/$gpid/cmdline" | tail -1)
