@@ -301,6 +301,10 @@ TEST(PictureConversion, TheFastCopyMatchesSdlsConversion) {
   for (auto& k : cases) {
     SDL_Surface* src = SDL_CreateRGBSurface(SDL_SWSURFACE, 37, 5, k.bpp, k.r, k.g, k.b, k.a);
     ASSERT_NE(src, nullptr);
+    if (src->format->Rmask != k.r) {  // sdl12-compat has no 10-bit channels: nothing to test
+      SDL_FreeSurface(src);
+      continue;
+    }
     Uint8* p = (Uint8*)src->pixels;
     for (int i = 0; i < src->pitch * src->h; i++) p[i] = (Uint8)(i * 37 + 11);
     for (bool alpha : {false, true}) {
