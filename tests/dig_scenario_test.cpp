@@ -49,6 +49,7 @@ class DigScenario : public ::testing::Test {
     mainmenu->selected_screen = 0;
     pirmais->baterijas = pirmais->baterijas_laiks = 100000;
   }
+  void TearDown() override { EndGame(c); }
   void Frames(int n) {
     for (int k = 0; k < n && c.done == 0; k++) Kadrs(c);
   }
