@@ -14,10 +14,7 @@ int radC = 0;
 AptiekasIkona ikonas[IKONU_SKAITS];
 EpicentrsDati Epicentrs = {0, 0, 0};
 
-namespace {
-
-// The mask's fixed layout: hardness in bits 0-7, pick-up 8-15, zone 16-23.
-SDL_Surface* UzSietaFormatu(SDL_Surface* s) {
+SDL_Surface* SietaFormata(SDL_Surface* s) {
   if (SDL_Surface* atra = UzXrgb(s, false)) return atra;
   SDL_PixelFormat f = {};
   f.BitsPerPixel = 32;
@@ -32,13 +29,15 @@ SDL_Surface* UzSietaFormatu(SDL_Surface* s) {
   return SDL_ConvertSurface(s, &f, SDL_SWSURFACE);
 }
 
+namespace {
+
 // The looks go to the screen's own format so that drawing copies pixels as they are.
 SDL_Surface* UzEkranaFormatu(SDL_Surface* s) {
   SDL_Surface* v = SDL_GetVideoSurface();
   if (EkransIrXrgb())
     if (SDL_Surface* atra = UzXrgb(s, false)) return atra;
   if (v && v->format->BytesPerPixel == 4) return SDL_DisplayFormat(s);
-  return UzSietaFormatu(s);
+  return SietaFormata(s);
 }
 
 inline int Mazakais(int a, int b) { return a < b ? a : b; }
@@ -139,7 +138,7 @@ SDL_Surface* Laukums::IeladetSlani(const char* fails, bool maska, const SDL_Surf
     SDL_FreeSurface(ieladeta);
     return NULL;
   }
-  SDL_Surface* gatava = maska ? UzSietaFormatu(ieladeta) : UzEkranaFormatu(ieladeta);
+  SDL_Surface* gatava = maska ? SietaFormata(ieladeta) : UzEkranaFormatu(ieladeta);
   SDL_FreeSurface(ieladeta);
   if (!gatava) iemesls = std::string("cannot be converted: ") + SDL_GetError();
   return gatava;
@@ -177,7 +176,7 @@ void Laukums::IeladetVirsmas(const char* karte, const char* slanis1, const char*
     for (int i = 0; i < 3; i++) {
       jauni[i] = darbi[i].bilde;
       if (jauni[i] && !darbi[i].ir_xrgb) {
-        jauni[i] = i == 0 ? UzSietaFormatu(darbi[i].bilde) : UzEkranaFormatu(darbi[i].bilde);
+        jauni[i] = i == 0 ? SietaFormata(darbi[i].bilde) : UzEkranaFormatu(darbi[i].bilde);
         SDL_FreeSurface(darbi[i].bilde);
         if (!jauni[i]) darbi[i].iznakums.iemesls = std::string("cannot be converted: ") + SDL_GetError();
       }

@@ -26,6 +26,10 @@ inline Uint32 ArCietibu(Uint32 p, int v) { return (p & ~0x0000FFu) | (Uint32)(v 
 inline Uint32 ArMantu(Uint32 p, int v) { return (p & ~0x00FF00u) | ((Uint32)(v & 0xFF) << 8); }
 inline Uint32 ArZonu(Uint32 p, int v) { return (p & ~0xFF0000u) | ((Uint32)(v & 0xFF) << 16); }
 
+// A copy of a picture in the mask's fixed layout (the picture itself is kept); null when
+// it cannot be made.
+SDL_Surface* SietaFormata(SDL_Surface* s);
+
 // A burning bomb: the explosive's item ID, its centre in field coordinates, frames left.
 struct bumbvieta {
   int tips;

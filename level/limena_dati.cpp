@@ -1,10 +1,10 @@
 // Reading a level for the tools: the same walk as the game's loaders, kept as data.
 #include "level/limena_dati.h"
 
-#include <SDL_image.h>
-
 #include "config/CFGDocument.h"
 #include "config/CFGIemesls.h"
+#include "field/bildes_parbaude.h"
+#include "field/zeme.h"
 #include "objects/skaitli.h"
 
 namespace {
@@ -21,7 +21,7 @@ void Sekvences(CFGNode* bloks, LimenaDati& d) {
     s.attels = Vertiba(n, "image");
     s.kadri = LasitSkaitli(Vertiba(n, "frames", "1"));
     if (s.kadri == 0) s.kadri = 1;
-    SDL_Surface* b = s.attels.empty() ? nullptr : IMG_Load(s.attels.c_str());
+    SDL_Surface* b = s.attels.empty() ? nullptr : IeladetBildi(s.attels.c_str(), LOMA_SLOKSNE);
     s.ieladejas = b != nullptr;
     if (b) SDL_FreeSurface(b);
     d.sekvences.push_back(s);
@@ -89,19 +89,15 @@ bool LasitLimenaDatus(const std::string& cels, LimenaDati& d, std::string& kluda
   return true;
 }
 
-SDL_Surface* IeladetFiksetu(const std::string& cels) {
-  SDL_Surface* s = IMG_Load(cels.c_str());
-  if (!s) return nullptr;
-  SDL_PixelFormat f = {};
-  f.BitsPerPixel = 32;
-  f.BytesPerPixel = 4;
-  f.Rmask = 0x00FF0000;
-  f.Gmask = 0x0000FF00;
-  f.Bmask = 0x000000FF;
-  f.Rshift = 16;
-  f.Gshift = 8;
-  f.alpha = 255;
-  SDL_Surface* v = SDL_ConvertSurface(s, &f, SDL_SWSURFACE);
+SDL_Surface* IeladetFiksetu(const std::string& cels, bool maska, std::string* iemesls) {
+  BildesIznakums iznakums;
+  SDL_Surface* s = IeladetBildi(cels.c_str(), maska ? LOMA_SIETS : LOMA_LAUKS, &iznakums);
+  if (!s) {
+    if (iemesls) *iemesls = iznakums.iemesls;
+    return nullptr;
+  }
+  SDL_Surface* v = SietaFormata(s);
   SDL_FreeSurface(s);
+  if (!v && iemesls) *iemesls = SDL_GetError();
   return v;
 }

@@ -40,9 +40,10 @@ struct LimenaDati {
 // Reads the file; false with the reader's reason when the game would refuse it.
 bool LasitLimenaDatus(const std::string& cels, LimenaDati& d, std::string& kluda);
 
-// A picture in the field mask's fixed layout (red 0xFF0000, green 0xFF00, blue 0xFF); the
-// loaded surface is freed. Null when it does not load.
-SDL_Surface* IeladetFiksetu(const std::string& cels);
+// A field picture loaded the way the game loads it (the header checked first; `maska` for the
+// mask's stricter rules), in the mask's fixed layout (red 0xFF0000, green 0xFF00, blue 0xFF).
+// Null when it does not load, with the reason in `iemesls`.
+SDL_Surface* IeladetFiksetu(const std::string& cels, bool maska, std::string* iemesls = nullptr);
 
 // The level's mask classes, by the hardness byte.
 inline bool IrCiets(Uint32 p) { return (p & 0xFF) > 4; }

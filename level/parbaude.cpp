@@ -1,8 +1,6 @@
 // The checks a level author runs over a level file.
 #include "level/parbaude.h"
 
-#include <SDL_image.h>
-
 #include <cstdio>
 #include <fstream>
 
@@ -35,9 +33,10 @@ SDL_Surface* Attels(const std::string& cels, const char* loma, const SDL_Surface
     p.Kluda(std::string(loma) + " picture \"" + cels + "\" is missing");
     return nullptr;
   }
-  SDL_Surface* s = IeladetFiksetu(cels);
+  std::string iemesls;
+  SDL_Surface* s = IeladetFiksetu(cels, maska == nullptr, &iemesls);
   if (!s) {
-    p.Kluda(std::string(loma) + " picture \"" + cels + "\" does not load: " + IMG_GetError());
+    p.Kluda(std::string(loma) + " picture \"" + cels + "\" does not load: " + iemesls);
     return nullptr;
   }
   char izmers[64];

@@ -1,11 +1,11 @@
 // The authors' preview: one picture of the whole field with what matters marked on it.
-#include <SDL_image.h>
 #include <SDL_ttf.h>
 
 #include <cmath>
 #include <cstdlib>
 #include <vector>
 
+#include "field/bildes_parbaude.h"
 #include "level/limena_dati.h"
 #include "level/parbaude.h"
 
@@ -85,7 +85,7 @@ void Objekti(Bilde& b, const LimenaDati& d) {
   for (const LimenaObjekts& o : d.objekti) {
     if (o.sekvence >= 0) {
       const LimenaSekvence& s = d.sekvences[o.sekvence];
-      if (SDL_Surface* strips = IMG_Load(s.attels.c_str())) {
+      if (SDL_Surface* strips = IeladetBildi(s.attels.c_str(), LOMA_SLOKSNE)) {
         const int w = strips->w / (int)s.kadri;
         SDL_Rect no = {0, 0, (Uint16)w, (Uint16)strips->h};
         SDL_Rect uz = {(Sint16)(o.x - w / 2), (Sint16)(o.y - strips->h / 2), 0, 0};
@@ -143,9 +143,9 @@ SDL_Surface* LimenaPrieksskats(const std::string& cels, std::string& kluda) {
     kluda = "no \"level\" section with all three pictures";
     return nullptr;
   }
-  SDL_Surface* maska = IeladetFiksetu(d.zeme);
-  SDL_Surface* pamats = IeladetFiksetu(d.slanis1);
-  SDL_Surface* zeme = IeladetFiksetu(d.slanis2);
+  SDL_Surface* maska = IeladetFiksetu(d.zeme, true);
+  SDL_Surface* pamats = IeladetFiksetu(d.slanis1, false);
+  SDL_Surface* zeme = IeladetFiksetu(d.slanis2, false);
   SDL_Surface* rezultats = nullptr;
   if (!maska || !pamats || !zeme) {
     kluda = "a field picture does not load (delvorn-cfg --check says which)";

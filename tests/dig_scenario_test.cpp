@@ -26,14 +26,6 @@ Uint8 Mouse(int* x, int* y) {
   return buttons;
 }
 
-void Push(Uint8 type, int key, Uint8 button) {
-  SDL_Event e = {};
-  e.type = type;
-  if (type == SDL_KEYDOWN || type == SDL_KEYUP) e.key.keysym.sym = (SDLKey)key;
-  if (type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP) e.button.button = button;
-  SDL_PushEvent(&e);
-}
-
 class DigScenario : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -78,7 +70,7 @@ class DigScenario : public ::testing::Test {
 }  // namespace
 
 TEST_F(DigScenario, SpadeDigsAheadAndDynamiteBlastsAfterItsFuse) {
-  Push(SDL_KEYDOWN, SDLK_F3, 0);
+  PushEvent(SDL_KEYDOWN, SDLK_F3, 0);
   Frames(1);
   // The digger stands at (250, 390), centre (261, 401), in the open start pocket: give it
   // soft ground ahead.
@@ -90,7 +82,7 @@ TEST_F(DigScenario, SpadeDigsAheadAndDynamiteBlastsAfterItsFuse) {
   mouseY = 401;
   Frames(1);
   ASSERT_EQ(0, pirmais->virziens);
-  Push(SDL_MOUSEBUTTONDOWN, 0, SDL_BUTTON_RIGHT);
+  PushEvent(SDL_MOUSEBUTTONDOWN, 0, SDL_BUTTON_RIGHT);
   Frames(1);
   EXPECT_EQ(3, pirmais->darbiba);
   EXPECT_EQ(17, pirmais->kustibu_pauze) << "18 frames, one counted off already";
@@ -110,13 +102,13 @@ TEST_F(DigScenario, SpadeDigsAheadAndDynamiteBlastsAfterItsFuse) {
   mouseY = 401;
   Frames(1);
   ASSERT_GT(pirmais->kustibu_pauze, 0);
-  Push(SDL_KEYDOWN, SDLK_LSHIFT, 0);
+  PushEvent(SDL_KEYDOWN, SDLK_LSHIFT, 0);
   Frames(1);
   EXPECT_TRUE(L1->Bumbas[0] == NULL) << "left Shift waits for the pause";
   EXPECT_EQ(1, pirmais->inv2.AtgriestLietu(4).skaits);
   Frames(pirmais->kustibu_pauze);
   ASSERT_EQ(0, pirmais->kustibu_pauze);
-  Push(SDL_KEYDOWN, SDLK_LSHIFT, 0);
+  PushEvent(SDL_KEYDOWN, SDLK_LSHIFT, 0);
   Frames(1);
   ASSERT_TRUE(L1->Bumbas[0] != NULL);
   EXPECT_EQ(271, L1->Bumbas[0]->x);
@@ -143,7 +135,7 @@ TEST_F(DigScenario, SpadeDigsAheadAndDynamiteBlastsAfterItsFuse) {
   EXPECT_EQ(0, Epicentrs.stiprums);
 
   // The 2 key sets health to 20.
-  Push(SDL_KEYDOWN, SDLK_2, 0);
+  PushEvent(SDL_KEYDOWN, SDLK_2, 0);
   Frames(1);
   EXPECT_FLOAT_EQ(20.0f, pirmais->Veseliba);
 }

@@ -26,14 +26,6 @@ Uint8 Mouse(int* x, int* y) {
   return 0;
 }
 
-void Push(Uint8 type, int key, Uint8 button) {
-  SDL_Event e = {};
-  e.type = type;
-  if (type == SDL_KEYDOWN || type == SDL_KEYUP) e.key.keysym.sym = (SDLKey)key;
-  e.button.button = button;
-  SDL_PushEvent(&e);
-}
-
 class LevelScenario : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -54,8 +46,8 @@ class LevelScenario : public ::testing::Test {
   std::string Click(int x, int y) {
     mouseX = x;
     mouseY = y;
-    Push(SDL_MOUSEMOTION, 0, 0);
-    Push(SDL_MOUSEBUTTONUP, 0, SDL_BUTTON_LEFT);
+    PushEvent(SDL_MOUSEMOTION, 0, 0);
+    PushEvent(SDL_MOUSEBUTTONUP, 0, SDL_BUTTON_LEFT);
     return Frames(1);
   }
   // Puts the digger's centre on the object, as a walk there would.

@@ -77,6 +77,11 @@ TEST(LevelChecker, EachProblemHasItsLine) {
        look + "; } player = { posx = 300; posy = 300; battery = 60; }" + seq +
        "exit = { sprite = s; classID = 30; message = x; }",
        {"E ground picture \"" + small + "\" is 640 x 480, smaller than 800 x 600"}},
+      {"a JPEG mask", "level = { ground = " DELVORN_SOURCE_DIR "/tests/broken/mask.jpg; layer1 = " +
+       look + "; layer2 = " + look + "; } player = { posx = 300; posy = 300; battery = 60; }" +
+       seq + "exit = { sprite = s; classID = 30; message = x; }",
+       {"E ground picture \"" DELVORN_SOURCE_DIR "/tests/broken/mask.jpg\" does not load: is a "
+        "JPEG, and a field mask must be lossless (PNG or BMP): JPEG changes its bytes"}},
       {"a look unlike the mask", "level = { ground = " + mask + "; layer1 = " + big +
        "; layer2 = " + look + "; } player = { posx = 300; posy = 300; battery = 60; }" + seq +
        "exit = { sprite = s; classID = 30; message = x; }",

@@ -35,14 +35,6 @@ Uint8 Mouse(int* x, int* y) {
   return 0;
 }
 
-void Push(Uint8 type, int key, Uint8 button) {
-  SDL_Event e = {};
-  e.type = type;
-  if (type == SDL_KEYDOWN || type == SDL_KEYUP) e.key.keysym.sym = (SDLKey)key;
-  e.button.button = button;
-  SDL_PushEvent(&e);
-}
-
 class MenuScenario : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -66,9 +58,9 @@ class MenuScenario : public ::testing::Test {
   void ClickAt(int x, int y) {
     mouseX = x;
     mouseY = y;
-    Push(SDL_MOUSEMOTION, 0, 0);
-    Push(SDL_MOUSEBUTTONDOWN, 0, SDL_BUTTON_LEFT);
-    Push(SDL_MOUSEBUTTONUP, 0, SDL_BUTTON_LEFT);
+    PushEvent(SDL_MOUSEMOTION, 0, 0);
+    PushEvent(SDL_MOUSEBUTTONDOWN, 0, SDL_BUTTON_LEFT);
+    PushEvent(SDL_MOUSEBUTTONUP, 0, SDL_BUTTON_LEFT);
   }
   SpelesCikls c{};
 };
@@ -114,10 +106,10 @@ TEST_F(MenuScenario, EscapeOpensTheMenuAndContinueReturnsOnlyToARunningGame) {
   mainmenu->action = 0;
   spele_palaista = true;
   pirmais->baterijas = pirmais->baterijas_laiks = 100000;
-  Push(SDL_KEYDOWN, SDLK_ESCAPE, 0);
+  PushEvent(SDL_KEYDOWN, SDLK_ESCAPE, 0);
   Frames(2);
   EXPECT_EQ(mainmenu->selected_screen, 0u) << "held, not yet released";
-  Push(SDL_KEYUP, SDLK_ESCAPE, 0);
+  PushEvent(SDL_KEYUP, SDLK_ESCAPE, 0);
   Frames(1);
   EXPECT_EQ(mainmenu->selected_screen, 1u);
   EXPECT_EQ(mainmenu->action, 1u);

@@ -26,14 +26,6 @@ Uint8 Mouse(int* x, int* y) {
   return 0;
 }
 
-void Push(Uint8 type, int key, Uint8 button) {
-  SDL_Event e = {};
-  e.type = type;
-  if (type == SDL_KEYDOWN || type == SDL_KEYUP) e.key.keysym.sym = (SDLKey)key;
-  if (type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP) e.button.button = button;
-  SDL_PushEvent(&e);
-}
-
 class PlayScenario : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -59,24 +51,24 @@ class PlayScenario : public ::testing::Test {
 TEST_F(PlayScenario, TheEmptyStartBatteryLosesTheGameInTheFirstFrame) {
   mouseX = 700;
   mouseY = 401;
-  Push(SDL_MOUSEBUTTONDOWN, 0, SDL_BUTTON_LEFT);
+  PushEvent(SDL_MOUSEBUTTONDOWN, 0, SDL_BUTTON_LEFT);
   Frames(1);
   EXPECT_EQ(mainmenu->selected_screen, 5u) << "a battery of 1 ms is an empty lamp";
   EXPECT_EQ(mainmenu->text, TUMSAS_ZINJA);
   EXPECT_EQ(pirmais->darbiba, 6);
   EXPECT_FALSE(spele_palaista);
   // F3 fills the lamp, but a lost game stays on its panel: the digger does not walk.
-  Push(SDL_KEYDOWN, SDLK_F3, 0);
+  PushEvent(SDL_KEYDOWN, SDLK_F3, 0);
   Frames(5);
   EXPECT_EQ(pirmais->GetX(), 250);
   EXPECT_EQ(mainmenu->selected_screen, 5u);
 }
 
 TEST_F(PlayScenario, WalksRightPicksUpTheItemsAndStopsAtSolidGround) {
-  Push(SDL_KEYDOWN, SDLK_F3, 0);
+  PushEvent(SDL_KEYDOWN, SDLK_F3, 0);
   mouseX = 700;
   mouseY = 401;  // a hair below the centre's row: straight right
-  Push(SDL_MOUSEBUTTONDOWN, 0, SDL_BUTTON_LEFT);
+  PushEvent(SDL_MOUSEBUTTONDOWN, 0, SDL_BUTTON_LEFT);
   Frames(2);
   EXPECT_EQ(pirmais->virziens, 0);
   int last = -1, still = 0;
@@ -99,18 +91,18 @@ TEST_F(PlayScenario, WalksRightPicksUpTheItemsAndStopsAtSolidGround) {
   EXPECT_EQ(SietaManta(L1->LasitSietu(470, 400)), 24);
   EXPECT_EQ(SietaManta(L1->LasitSietu(520, 400)), 25);
   // Letting go of the button ends the walk request.
-  Push(SDL_MOUSEBUTTONUP, 0, SDL_BUTTON_LEFT);
+  PushEvent(SDL_MOUSEBUTTONUP, 0, SDL_BUTTON_LEFT);
   Frames(1);
   EXPECT_EQ(c.kustiba, 0);
 }
 
 TEST_F(PlayScenario, ViewKeysAreIgnoredWhileThePauseHolds) {
   pirmais->kustibu_pauze = 3;
-  Push(SDL_KEYDOWN, SDLK_SPACE, 0);
+  PushEvent(SDL_KEYDOWN, SDLK_SPACE, 0);
   Frames(1);
   EXPECT_EQ(c.kustiba, 0) << "a key pressed during the pause";
   Frames(3);
-  Push(SDL_KEYDOWN, SDLK_SPACE, 0);
+  PushEvent(SDL_KEYDOWN, SDLK_SPACE, 0);
   Frames(1);
   EXPECT_EQ(c.kustiba, 1);
 }

@@ -132,3 +132,11 @@ std::string StartPastIntro(SpelesCikls& c, int argc, char** argv) {
   ierices.Tagad = own;
   return out;
 }
+
+void PushEvent(Uint8 type, int key, Uint8 button) {
+  SDL_Event e = {};
+  e.type = type;
+  if (type == SDL_KEYDOWN || type == SDL_KEYUP) e.key.keysym.sym = (SDLKey)key;
+  if (type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP) e.button.button = button;
+  SDL_PushEvent(&e);
+}

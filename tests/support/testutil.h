@@ -34,6 +34,9 @@ struct RunResult {
 RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
                      const std::vector<std::string>& env, const std::string& cwd);
 
+// Pushes a key (SDLK_...) or mouse button event the way SDL delivers one.
+void PushEvent(Uint8 type, int key, Uint8 button);
+
 struct SpelesCikls;
 // Start-up as the game runs it, but with a clock that moves 100 ms at every reading while
 // the intro plays, so that the slides run through at once; then the test's own clock is
