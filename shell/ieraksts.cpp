@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "shell/globali.h"
 #include "shell/ierices.h"
 #include "shell/sistema.h"
 
@@ -210,6 +211,7 @@ void Atskanotajs::SaktAtskanot(const Ieraksts& i, bool gulet_) {
   raksta = false;
   gulet = gulet_;
   tagad = i.pulkstenis;
+  limenja_sakums = tagad;  // the level clock counts from the run's own start
   nakama = 0;
   x = y = 0;
   pogas = 0;
