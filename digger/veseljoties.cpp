@@ -36,12 +36,6 @@ const int JOSLA_X = 19, JOSLA_Y = 151;
 
 inline int Attalums(int dx, int dy) { return (int)sqrt((double)dx * dx + (double)dy * dy); }
 
-void Zimet(SDL_Surface*& bilde, SDL_Rect* avots, int x, int y) {
-  if (!bilde || !screen) return;
-  SDL_Rect merkis = {(Sint16)x, (Sint16)y, 0, 0};
-  SDL_BlitSurface(bilde, avots, screen, &merkis);
-}
-
 }  // namespace
 
 void Speletajs::Veseljoties() {
@@ -104,7 +98,7 @@ void Speletajs::Veseljoties() {
   }
 
   if (!s_baterija) return;
-  Zimet(s_baterija, NULL, BATERIJA_X, BATERIJA_Y);
+  ZimetUzEkrana(s_baterija, NULL, BATERIJA_X, BATERIJA_Y);
   if (!s_baterijas_josla) return;
   // An empty capacity (a level with no battery) shows an empty bar; the bar never grows
   // past its picture or below nothing.
@@ -117,5 +111,5 @@ void Speletajs::Veseljoties() {
   const int augstums = (int)redzams;
   if (augstums == 0) return;
   SDL_Rect avots = {0, 0, (Uint16)s_baterijas_josla->w, (Uint16)augstums};
-  Zimet(s_baterijas_josla, &avots, JOSLA_X, JOSLA_Y);
+  ZimetUzEkrana(s_baterijas_josla, &avots, JOSLA_X, JOSLA_Y);
 }

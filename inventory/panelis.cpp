@@ -43,11 +43,7 @@ const int MANTA_Y = 506;    // the bottom item's top
 const int PARKLAJUMS = 3;   // items overlap the one below by this much
 const int NESENS_X = 45, NESENS_Y = 540;  // the recently chosen row
 
-void Zimet(SDL_Surface*& bilde, int x, int y) {
-  if (!bilde || !screen) return;
-  SDL_Rect merkis = {(Sint16)x, (Sint16)y, 0, 0};
-  SDL_BlitSurface(bilde, NULL, screen, &merkis);
-}
+void Zimet(SDL_Surface* bilde, int x, int y) { ZimetUzEkrana(bilde, NULL, x, y); }
 
 // The panel's group of a slot: empty slots (and IDs without a type) are group 0.
 unsigned Grupa(const Inventars_V2::InvLieta& l) {

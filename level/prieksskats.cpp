@@ -82,20 +82,25 @@ void Lauks(Bilde& b, SDL_Surface* maska, SDL_Surface* pamats, SDL_Surface* zeme)
 }
 
 void Objekti(Bilde& b, const LimenaDati& d) {
+  // Each sequence's strip is decoded once, however many objects show it.
+  std::vector<SDL_Surface*> strips(d.sekvences.size(), nullptr);
   for (const LimenaObjekts& o : d.objekti) {
     if (o.sekvence >= 0) {
       const LimenaSekvence& s = d.sekvences[o.sekvence];
-      if (SDL_Surface* strips = IeladetBildi(s.attels.c_str(), LOMA_SLOKSNE)) {
-        const int w = strips->w / (int)s.kadri;
-        SDL_Rect no = {0, 0, (Uint16)w, (Uint16)strips->h};
-        SDL_Rect uz = {(Sint16)(o.x - w / 2), (Sint16)(o.y - strips->h / 2), 0, 0};
-        SDL_BlitSurface(strips, &no, b.s, &uz);
-        SDL_FreeSurface(strips);
+      SDL_Surface*& strip = strips[o.sekvence];
+      if (!strip) strip = IeladetBildi(s.attels.c_str(), LOMA_SLOKSNE);
+      if (strip) {
+        const int w = strip->w / (int)s.kadri;
+        SDL_Rect no = {0, 0, (Uint16)w, (Uint16)strip->h};
+        SDL_Rect uz = {(Sint16)(o.x - w / 2), (Sint16)(o.y - strip->h / 2), 0, 0};
+        SDL_BlitSurface(strip, &no, b.s, &uz);
         continue;
       }
     }
     b.Taisnsturis(o.x - 6, o.y - 6, 13, 13, OBJEKTS);  // an object nobody would see
   }
+  for (SDL_Surface* s : strips)
+    if (s) SDL_FreeSurface(s);
 }
 
 void Teksts(SDL_Surface* s, TTF_Font* f, int x, int y, const char* t) {

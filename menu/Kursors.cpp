@@ -1,8 +1,6 @@
 // The game's own pointers.
-#include <SDL_image.h>
-
 #include "menu/Menu.h"
-#include "shell/globali.h"
+#include "shell/sistema.h"
 
 DumshKursors::DumshKursors() {
   rotacijas = IeladetMenuBildi("ui/kursors/virziens.png");
@@ -24,17 +22,14 @@ int DumshKursors::KadraX(int platums, int virziens) {
 }
 
 void DumshKursors::ZimetSpelei(SDL_Surface*, int x, int y, int virziens, bool slept) {
-  if (!rotacijas || slept || !screen) return;
+  if (!rotacijas || slept) return;
   const int kadrs = rotacijas->w / KADRI;
   if (kadrs <= 0) return;
   SDL_Rect avots = {(Sint16)KadraX(rotacijas->w, virziens), 0, (Uint16)kadrs,
                     (Uint16)rotacijas->h};
-  SDL_Rect kur = {(Sint16)(x - kadrs / 2 + 10), (Sint16)(y - rotacijas->h / 2 + 10), 0, 0};
-  SDL_BlitSurface(rotacijas, &avots, screen, &kur);
+  ZimetUzEkrana(rotacijas, &avots, x - kadrs / 2 + 10, y - rotacijas->h / 2 + 10);
 }
 
 void DumshKursors::ZimetMenuzim(SDL_Surface*, int x, int y) {
-  if (!parasts || !screen) return;
-  SDL_Rect kur = {(Sint16)(x - parasts->w / 2), (Sint16)(y - parasts->h / 2), 0, 0};
-  SDL_BlitSurface(parasts, NULL, screen, &kur);
+  if (parasts) ZimetUzEkrana(parasts, NULL, x - parasts->w / 2, y - parasts->h / 2);
 }

@@ -27,7 +27,6 @@ bool IeladetSpelei(SpelesCikls& c, const std::string& cels) {
     // to, and its kit icons come from its own field.
     L1->sak.x = 0;
     L1->sak.y = 0;
-    japarzime = 1;
     L1->ParindeksetAptiekas();
     return true;
   }

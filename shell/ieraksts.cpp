@@ -197,7 +197,7 @@ bool Atskanotajs::SaktRakstit(const std::string& cels, const std::string& limeni
   raksta = true;
   atskano = false;
   gulet = true;
-  tagad = speles_ierices.Tagad ? speles_ierices.Tagad() : ierices.Tagad();
+  tagad = ierices.Tagad();
   fprintf(fails, "delvorn-run 1\nlevel %s\nclock %u\n", limenis.c_str(), (unsigned)tagad);
   ierakstita_x = ierakstita_y = -1;
   ierakstitas_pogas = 0xFF;

@@ -1,6 +1,8 @@
 // Frame clock, in-place quarter turns and aligned text lines.
 #include "shell/sistema.h"
 
+#include "shell/globali.h"
+
 int raamji(Uint32 laiks) {
   static Uint32 laiks2 = 0;
   Uint32 starpiba = laiks - laiks2;
@@ -81,4 +83,10 @@ SDL_Surface* EkranaFormata(SDL_Surface* s) {
   if (!v) return s;
   SDL_FreeSurface(s);
   return v;
+}
+
+void ZimetUzEkrana(SDL_Surface* bilde, SDL_Rect* avots, int x, int y) {
+  if (!bilde || !screen) return;
+  SDL_Rect merkis = {(Sint16)x, (Sint16)y, 0, 0};
+  SDL_BlitSurface(bilde, avots, screen, &merkis);
 }

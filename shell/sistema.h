@@ -21,6 +21,10 @@ void ZiimeeTekstuL(SDL_Surface* surf, TTF_Font* font, unsigned x, unsigned y,
 void ZiimeeTekstuC(SDL_Surface* surf, TTF_Font* font, unsigned x, unsigned y,
                    const char* teksts, unsigned r, unsigned g, unsigned b);
 
+// Draws a picture (or its `avots` part) on the screen with its top-left corner at (x, y);
+// nothing without the picture or the screen.
+void ZimetUzEkrana(SDL_Surface* bilde, SDL_Rect* avots, int x, int y);
+
 // A picture in the screen's own pixel layout (alpha kept where it has it), so that blits
 // copy or blend without converting; the given surface is freed when it was converted.
 // Without a screen, or when conversion fails, it comes back as it is. Null stays null.

@@ -8,23 +8,15 @@
 #include "field/zeme.h"
 #include "menu/Menu.h"
 #include "shell/globali.h"
-#include "shell/ierices.h"
 #include "shell/spele.h"
 #include "tests/support/testutil.h"
 
 namespace {
 
-Uint32 now = 0;
-int mouseX = 0, mouseY = 0;
-Uint8 buttons = 0;
-Uint32 Now() { return now; }
-void Sleep(Uint32 ms) { now += ms; }
-Uint8 Mouse(int* x, int* y) {
-  now += 5;
-  *x = mouseX;
-  *y = mouseY;
-  return buttons;
-}
+Uint32& now = fakeSeam.now;
+int& mouseX = fakeSeam.mouseX;
+int& mouseY = fakeSeam.mouseY;
+Uint8& buttons = fakeSeam.buttons;
 
 class DigScenario : public ::testing::Test {
  protected:
@@ -34,9 +26,7 @@ class DigScenario : public ::testing::Test {
     static char arg0[] = "delvorn";
     char* argv[] = {arg0, NULL};
     StartPastIntro(c, 1, argv);
-    ierices.Tagad = Now;
-    ierices.Gulet = Sleep;
-    ierices.Pele = Mouse;
+    InstallFakeSeam(5);
     // As if a game runs on the placeholder field with a charged lamp.
     mainmenu->selected_screen = 0;
     pirmais->baterijas = pirmais->baterijas_laiks = 100000;

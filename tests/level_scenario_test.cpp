@@ -9,22 +9,14 @@
 #include "objects/PakuMgr.h"
 #include "shell/gaita.h"
 #include "shell/globali.h"
-#include "shell/ierices.h"
 #include "shell/spele.h"
 #include "tests/support/testutil.h"
 
 namespace {
 
-Uint32 now = 0;
-int mouseX = 0, mouseY = 0;
-Uint32 Now() { return now; }
-void Sleep(Uint32 ms) { now += ms; }
-Uint8 Mouse(int* x, int* y) {
-  now += 2;
-  *x = mouseX;
-  *y = mouseY;
-  return 0;
-}
+Uint32& now = fakeSeam.now;
+int& mouseX = fakeSeam.mouseX;
+int& mouseY = fakeSeam.mouseY;
 
 class LevelScenario : public ::testing::Test {
  protected:
@@ -32,9 +24,7 @@ class LevelScenario : public ::testing::Test {
     ASSERT_EQ(chdir(DELVORN_BIN_DIR), 0);
     if (access("map/intro.cfg", R_OK) != 0) GTEST_SKIP() << "no first level in the run folder";
     StartPastIntro(c, 1, argv);
-    ierices.Tagad = Now;
-    ierices.Gulet = Sleep;
-    ierices.Pele = Mouse;
+    InstallFakeSeam(2);
     now = 100000;
   }
   void TearDown() override { EndGame(c); }

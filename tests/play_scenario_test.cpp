@@ -9,31 +9,21 @@
 #include "menu/Menu.h"
 #include "shell/gaita.h"
 #include "shell/globali.h"
-#include "shell/ierices.h"
 #include "shell/spele.h"
 #include "tests/support/testutil.h"
 
 namespace {
 
-Uint32 now = 0;
-int mouseX = 0, mouseY = 0;
-Uint32 Now() { return now; }
-void Sleep(Uint32 ms) { now += ms; }
-Uint8 Mouse(int* x, int* y) {
-  now += 5;
-  *x = mouseX;
-  *y = mouseY;
-  return 0;
-}
+Uint32& now = fakeSeam.now;
+int& mouseX = fakeSeam.mouseX;
+int& mouseY = fakeSeam.mouseY;
 
 class PlayScenario : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_EQ(chdir(DELVORN_BIN_DIR), 0);
     if (access("map/pamats1.bmp", R_OK) != 0) GTEST_SKIP() << "no placeholder field";
-    ierices.Tagad = Now;
-    ierices.Gulet = Sleep;
-    ierices.Pele = Mouse;
+    InstallFakeSeam(5);
     static char arg0[] = "delvorn";
     char* argv[] = {arg0, NULL};
     StartPastIntro(c, 1, argv);

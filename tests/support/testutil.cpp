@@ -140,3 +140,23 @@ void PushEvent(Uint8 type, int key, Uint8 button) {
   if (type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP) e.button.button = button;
   SDL_PushEvent(&e);
 }
+
+FakeSeam fakeSeam;
+
+namespace {
+Uint32 FakeNow() { return fakeSeam.now; }
+void FakeSleep(Uint32 ms) { fakeSeam.now += ms; }
+Uint8 FakeMouse(int* x, int* y) {
+  fakeSeam.now += fakeSeam.mouseCost;
+  *x = fakeSeam.mouseX;
+  *y = fakeSeam.mouseY;
+  return fakeSeam.buttons;
+}
+}  // namespace
+
+void InstallFakeSeam(Uint32 mouseCost) {
+  fakeSeam.mouseCost = mouseCost;
+  ierices.Tagad = FakeNow;
+  ierices.Gulet = FakeSleep;
+  ierices.Pele = FakeMouse;
+}

@@ -34,6 +34,18 @@ struct RunResult {
 RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
                      const std::vector<std::string>& env, const std::string& cwd);
 
+// A fake clock and mouse for the time-and-mouse seam: the clock moves when the game sleeps,
+// and by `mouseCost` milliseconds at every mouse reading (standing for a frame's work).
+struct FakeSeam {
+  Uint32 now = 0;
+  int mouseX = 0, mouseY = 0;
+  Uint8 buttons = 0;
+  Uint32 mouseCost = 0;
+};
+extern FakeSeam fakeSeam;
+// Puts the fake clock and mouse in the seam.
+void InstallFakeSeam(Uint32 mouseCost);
+
 // Pushes a key (SDLK_...) or mouse button event the way SDL delivers one.
 void PushEvent(Uint8 type, int key, Uint8 button);
 
