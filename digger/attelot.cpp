@@ -52,9 +52,10 @@ void Speletajs::Attelot() {
   SDL_Rect avots = {(Sint16)(kolonna * l.suna), (Sint16)(rinda * l.suna), (Uint16)l.suna,
                     (Uint16)l.suna};
   SDL_Rect sakums = {0, 0, 0, 0};
-  SDL_BlitSurface(lapa, &avots, pagaidu, &sakums);
-  // From now on the sheet's cells replace the scratch's pixels, alpha included.
+  // The cell replaces the scratch's pixels, alpha included: blended into the transparent
+  // scratch it would leave it transparent and the digger unseen for a frame.
   SDL_SetAlpha(lapa, 0, 0);
+  SDL_BlitSurface(lapa, &avots, pagaidu, &sakums);
   rotet(pagriezieni, pagaidu);
   SDL_Rect merkis = {(Sint16)X, (Sint16)Y, 0, 0};
   SDL_BlitSurface(pagaidu, NULL, screen, &merkis);

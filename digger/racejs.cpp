@@ -149,14 +149,13 @@ void Speletajs::Pagriezt(int x, int y) {
 }
 
 void Speletajs::Parvietot(int kur) {
-  const float atrums = (float)(Kolizija() / 2);
-  if (kur == 0 || atrums == 0.0f) return;
+  const int kods = Kolizija();
+  if (kur == 0) return;
+  float x, y;
+  if (!MekletSoli(virziens, kods, sanslide, &x, &y)) return;
   darbiba = 2;
-  const double v = Radiani(virziens), sanis = Radiani(virziens - 45);
-  pozx = (float)(pozx + cos(v) * atrums);
-  pozy = (float)(pozy - sin(v) * atrums);
-  pozx = (float)(pozx + cos(sanis) * sanslide);
-  pozy = (float)(pozy - sin(sanis) * sanslide);
+  pozx = x;
+  pozy = y;
 }
 
 void Speletajs::Kadri() {

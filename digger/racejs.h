@@ -63,12 +63,23 @@ class Speletajs {
   void SetDarbiba(int darbiba);
   // Turns towards the screen point (x, y); a pointer within 14 pixels holds the pause.
   void Pagriezt(int x, int y);
-  // Walks one step along the facing when kur is set and Kolizija allows it; the collision
-  // test and its pick-ups run either way.
+  // Walks one step along the facing when kur is set: the straight step of Kolizija's code
+  // where the body fits, else a step along the wall; the collision test and its pick-ups run
+  // either way.
   void Parvietot(int kur);
-  // Tests the ground ahead and at both sides, picks up what the near mask touches, and
-  // returns the speed code: 0 blocked, 2 blocked only just ahead, 4 sliding, 5 free.
+  // Picks up what the near mask touches one pixel ahead, then gives Kods for the facing.
   int Kolizija();
+  // The speed code of heading v from here: 0 blocked, 2 blocked only just ahead, 4 sliding,
+  // 5 free; *slide is the side to step away from a blocked side (-1, 0, +1). Changes nothing.
+  int Kods(int v, int* slide) const;
+  // Takes the items and kits under the near mask one pixel ahead along the facing.
+  void Pacelt();
+  // Where one step of heading v with code kods and side step slide takes him; false when
+  // no way is free. Changes nothing.
+  bool MekletSoli(int v, int kods, int slide, float* x, float* y) const;
+  // Solid pixels under the body at (x, y); with sanis, also the open side for heading v:
+  // +1 left of it, -1 right, 0 when the ground lies square ahead.
+  int Parklajums(float x, float y, int* sanis = nullptr, int v = 0) const;
   // Advances the animation frame every third call.
   void Kadri();
   // Draws the current action's sprite cell, turned to the facing, onto the screen.
