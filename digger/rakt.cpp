@@ -40,6 +40,33 @@ const int IRDENA = 4;  // loose ground: only the spade takes it
 const double CENTRS = 11.0;   // from the box's corner to the centre
 const double PRIEKSA = 10.0;  // a bomb lies this far ahead of the centre
 
+const double VIDUS = 10.5;  // the body's middle, from the box's corner
+const int PLECI = 16;        // half-steps of half a pixel from the middle to the body's edge
+
+// One fan of the tool from (sx, sy): each ray ends at the mask's edge or at ground too hard
+// for the tool. `sekla` keeps reseeding the generator after every step, as the first fan does.
+void Vediens(const Riks& r, bool laapsta, float sx, float sy, int virziens, bool sekla) {
+  const SDL_Surface* siets = L1->Siets;
+  const int w = siets ? siets->w : 0, h = siets ? siets->h : 0;
+  for (int a = virziens - r.SPEKTRS; a < virziens + r.SPEKTRS; a += r.SOLIS) {
+    const double cs = cos(Radiani(a)), sn = sin(Radiani(a));
+    float x = sx, y = sy;
+    for (int k = 0; k < r.ATTALUMS; k++) {
+      x = (float)(x + cs);
+      y = (float)(y - sn);
+      // Nothing outside the mask is read or written.
+      if (x < 0.0f || y < 0.0f) break;
+      const int px = (int)x, py = (int)y;
+      if (px >= w || py >= h) break;
+      const Uint32 p = L1->LasitSietu(px, py);
+      if (SietaCietiba(p) >= r.MAX_CIETUMS) break;
+      // The picks leave loose ground; pick-up and zone bytes always stay.
+      if (laapsta || SietaCietiba(p) > IRDENA) L1->RakstitSietu(px, py, ArCietibu(p, 0));
+      if (sekla) NejaussSekla(ierices.Tagad() + (unsigned)NejaussSkaitlis());
+    }
+  }
+}
+
 }  // namespace
 
 void Speletajs::Rakt() {
@@ -50,28 +77,15 @@ void Speletajs::Rakt() {
     const Riks& r = RIKI[id - LAAPSTA];
     darbiba = r.darbiba;
     kustibu_pauze = r.PAUZE;
-    const bool laapsta = id == LAAPSTA;
-    const SDL_Surface* siets = L1->Siets;
-    const int w = siets ? siets->w : 0, h = siets ? siets->h : 0;
     const double v = Radiani(virziens);
-    const float sx = (float)(pozx + CENTRS - r.NOBIDE * cos(v));
-    const float sy = (float)(pozy + CENTRS + r.NOBIDE * sin(v));
-    for (int a = virziens - r.SPEKTRS; a < virziens + r.SPEKTRS; a += r.SOLIS) {
-      const double cs = cos(Radiani(a)), sn = sin(Radiani(a));
-      float x = sx, y = sy;
-      for (int k = 0; k < r.ATTALUMS; k++) {
-        x = (float)(x + cs);
-        y = (float)(y - sn);
-        // The ray ends at the mask's edge: nothing outside is read or written.
-        if (x < 0.0f || y < 0.0f) break;
-        const int px = (int)x, py = (int)y;
-        if (px >= w || py >= h) break;
-        const Uint32 p = L1->LasitSietu(px, py);
-        if (SietaCietiba(p) >= r.MAX_CIETUMS) break;
-        // The picks leave loose ground; pick-up and zone bytes always stay.
-        if (laapsta || SietaCietiba(p) > IRDENA) L1->RakstitSietu(px, py, ArCietibu(p, 0));
-        NejaussSekla(ierices.Tagad() + (unsigned)NejaussSkaitlis());
-      }
+    const double cv = cos(v), sv = sin(v);
+    Vediens(r, id == LAAPSTA, (float)(pozx + CENTRS - r.NOBIDE * cv),
+            (float)(pozy + CENTRS + r.NOBIDE * sv), virziens, true);
+    // The same fan from across the body's width, so that the bite is a tunnel he fits in.
+    for (int k = -PLECI; k <= PLECI; k++) {
+      const double d = k * 0.5;
+      Vediens(r, id == LAAPSTA, (float)(pozx + VIDUS - r.NOBIDE * cv - d * sv),
+              (float)(pozy + VIDUS + r.NOBIDE * sv - d * cv), virziens, false);
     }
     L1->ZimLauk((int)pozx - 10, (int)pozy - 10, 41, 41, 0);
     return;

@@ -98,6 +98,8 @@ class Inventars_V2 {
   // the pocket under the point and the item's place in it (1 = bottom, 0 = the base);
   // grupa and manta are left alone elsewhere.
   unsigned KurKursors(int x, int y, bool atverts, int& grupa, int& manta);
+  // True when (x, y) is on the panel as it now stands, open or closed; changes nothing.
+  bool UzPanela(int x, int y);
   // One pocket with its left edge at x: closed for lenta <= 0, else expanded by lenta
   // column pieces.
   void ZimetKabatu(int x, int lenta);

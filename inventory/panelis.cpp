@@ -116,6 +116,14 @@ unsigned Inventars_V2::KurKursors(int x, int y, bool atverts, int& grupa, int& m
   return UzKompakta(x, y) ? 1 : 0;
 }
 
+bool Inventars_V2::UzPanela(int x, int y) {
+  const unsigned skaits = aktivo_grupu_skaits;
+  int g = 0, m = 0;
+  const bool uz = KurKursors(x, y, atverts, g, m) != 0;
+  aktivo_grupu_skaits = skaits;
+  return uz;
+}
+
 void Inventars_V2::Apkalpot(int x, int y, unsigned char poga) {
   if (aktiva_lieta != 0) {
     const InvLieta l = AtgriestLietu(aktiva_lieta);

@@ -97,7 +97,7 @@ void KlavisNospiesta(SpelesCikls& c, SDLKey klavis) {
       pirmais->baterijas = 100000;
       pirmais->baterijas_laiks = 100000;
       break;
-    case SDLK_LSHIFT: pirmais->Rakt(); break;
+    case SDLK_LSHIFT: pirmais->Rakt(); break;  // held, it goes on biting (Vadit)
     default: break;
   }
 }
@@ -105,19 +105,33 @@ void KlavisNospiesta(SpelesCikls& c, SDLKey klavis) {
 // The shell's own input, after the main screen has seen the event.
 void ApstradatNotikumu(SpelesCikls& c) {
   switch (c.event.type) {
-    case SDL_KEYDOWN: KlavisNospiesta(c, c.event.key.keysym.sym); break;
+    case SDL_KEYDOWN:
+      if (c.event.key.keysym.sym == SDLK_LSHIFT) c.rakt_shift = true;
+      KlavisNospiesta(c, c.event.key.keysym.sym);
+      break;
     case SDL_KEYUP:  // Escape opens the main menu when it is let go, not when pressed
+      if (c.event.key.keysym.sym == SDLK_LSHIFT) c.rakt_shift = false;
       if (c.event.key.keysym.sym == SDLK_ESCAPE) {
         mainmenu->action = 1;
         mainmenu->selected_screen = 1;
       }
       break;
     case SDL_MOUSEBUTTONDOWN:
-      if (c.event.button.button == SDL_BUTTON_LEFT) c.kustiba = 1;
-      if (c.event.button.button == SDL_BUTTON_RIGHT && Ekrans() == 0) pirmais->Rakt();
+      if (c.event.button.button == SDL_BUTTON_LEFT) {
+        c.klikskis = true;
+        // A click on the bag chooses from it; the digger stays where he is.
+        int x, y;
+        ierices.Pele(&x, &y);
+        if (Ekrans() != 0 || !pirmais->inv2.UzPanela(x, y)) c.kustiba = 1;
+      }
+      if (c.event.button.button == SDL_BUTTON_RIGHT && Ekrans() == 0) {
+        pirmais->Rakt();
+        c.rakt_pele = true;
+      }
       break;
     case SDL_MOUSEBUTTONUP:
       if (c.event.button.button == SDL_BUTTON_LEFT) c.kustiba = 0;
+      if (c.event.button.button == SDL_BUTTON_RIGHT) c.rakt_pele = false;
       break;
     case SDL_QUIT: c.done = 1; break;
     default: break;
@@ -151,6 +165,11 @@ void Vadit(SpelesCikls& c) {
       pirmais->virziens = (int)c.dzoistiks->XYLentjis();
     else
       pirmais->Pagriezt(c.pelex, c.peley);
+    // A held dig button bites again, towards the pointer, each time the pause runs out;
+    // explosives wait for a new press.
+    const unsigned lieta = pirmais->inv2.aktiva_lieta;
+    if ((c.rakt_pele || c.rakt_shift) && pirmais->kustibu_pauze == 0 && lieta >= 1 && lieta <= 3)
+      pirmais->Rakt();
     pirmais->Parvietot(c.kustiba);
   }
 }
@@ -161,6 +180,7 @@ void Sakt(SpelesCikls& c, int argc, char** argv) {
   memset(&c.event, 0, sizeof(c.event));
   c.pelex = c.peley = 0;
   c.pele = 0;
+  c.klikskis = c.rakt_pele = c.rakt_shift = false;
   c.sk[0] = 0;
   c.paku_mgr = NULL;
   c.kursors = NULL;
@@ -205,6 +225,7 @@ void Sakt(SpelesCikls& c, int argc, char** argv) {
 void Kadrs(SpelesCikls& c) {
   atskanotajs.KadraSakums();  // a recorded run's input for this frame
   c.paku_mgr->TestetKrustosanos(pirmais->GetX(), pirmais->GetY(), 12);  // 1
+  c.klikskis = false;
   while (SDL_PollEvent(&c.event)) {                             // 2
     SDL_JoystickUpdate();
     atskanotajs.Notikums(c.event);
@@ -225,10 +246,11 @@ void Kadrs(SpelesCikls& c) {
   L1->ApkalpotBumbas();                                         // 10
   c.paku_mgr->Zimet(screen, (Uint32)c.laiks, L1->sak.x, L1->sak.y);  // 11
   pirmais->Attelot();                                           // 12
+  const Uint8 pogas = c.pele | (c.klikskis ? SDL_BUTTON(SDL_BUTTON_LEFT) : 0);
   if (Ekrans() == 0)                                            // 13
-    pirmais->inv2.Apkalpot(c.pelex, c.peley, c.pele);
+    pirmais->inv2.Apkalpot(c.pelex, c.peley, pogas);
   else
-    pirmais->inv2.Apkalpot(0, 0, c.pele);
+    pirmais->inv2.Apkalpot(0, 0, pogas);
   pirmais->Veseljoties();                                       // 14
   ZimetPulksteni(c);                                            // 15
   if (Ekrans() == 0) ZimetSpelesKursoru(c);                     // 16

@@ -22,6 +22,9 @@ struct SpelesCikls {
   int pelex;
   int peley;
   Uint8 pele;    // mouse button mask
+  bool klikskis;     // a left press came this frame: the bag sees even a click shorter than it
+  bool rakt_pele;    // the right button is held: the tool bites again when its pause ends
+  bool rakt_shift;   // the same for left Shift
   char sk[16];   // one clock's text: "mm:ss" and its terminator
   PakuMenedzeris* paku_mgr;  // the level's objects, from start-up to shutdown
   DumshKursors* kursors;     // the game's own pointers

@@ -78,7 +78,7 @@ TEST_F(DigScenario, SpadeDigsAheadAndDynamiteBlastsAfterItsFuse) {
   EXPECT_EQ(17, pirmais->kustibu_pauze) << "18 frames, one counted off already";
   for (int x = 272; x <= 275; x++) EXPECT_EQ(0, Hardness(x, 401)) << x;
   EXPECT_EQ(50, Hardness(277, 401)) << "beyond the spade's 15 steps";
-  EXPECT_EQ(50, Hardness(272, 386)) << "outside the fan";
+  EXPECT_EQ(50, Hardness(285, 386)) << "outside the bite";
   EXPECT_EQ(250, pirmais->GetX()) << "digging does not move the digger";
 
   // A dynamite 1x, chosen from the bag's second pocket; very hard ground beside the place
@@ -128,4 +128,52 @@ TEST_F(DigScenario, SpadeDigsAheadAndDynamiteBlastsAfterItsFuse) {
   PushEvent(SDL_KEYDOWN, SDLK_2, 0);
   Frames(1);
   EXPECT_FLOAT_EQ(20.0f, pirmais->Veseliba);
+}
+
+// Held, the right button bites again each time the spade's pause ends; the digger walks into
+// the tunnel it cuts and back out. A click shorter than a frame still chooses from the bag,
+// and a click on the bag does not walk him.
+TEST_F(DigScenario, HeldButtonKeepsDiggingAndHeWalksBackOut) {
+  Ground(150, 380, 271, 422, 0);
+  Ground(272, 360, 420, 440, 50);
+  mouseX = 30;
+  mouseY = 550;
+  Frames(1);
+  ASSERT_TRUE(pirmais->inv2.atverts);
+  mouseX = 65;
+  mouseY = 510;
+  PushEvent(SDL_MOUSEBUTTONDOWN, 0, SDL_BUTTON_LEFT);
+  PushEvent(SDL_MOUSEBUTTONUP, 0, SDL_BUTTON_LEFT);
+  Frames(1);
+  ASSERT_EQ(1u, pirmais->inv2.aktiva_lieta) << "the click within one frame chose the spade";
+  mouseX = 30;
+  mouseY = 550;
+  PushEvent(SDL_MOUSEBUTTONDOWN, 0, SDL_BUTTON_LEFT);
+  Frames(3);
+  EXPECT_EQ(0, c.kustiba) << "a press on the bag does not walk him";
+  EXPECT_EQ(250, pirmais->GetX());
+  PushEvent(SDL_MOUSEBUTTONUP, 0, SDL_BUTTON_LEFT);
+
+  mouseX = 700;
+  mouseY = 401;
+  Frames(1);
+  PushEvent(SDL_MOUSEBUTTONDOWN, 0, SDL_BUTTON_RIGHT);
+  PushEvent(SDL_MOUSEBUTTONDOWN, 0, SDL_BUTTON_LEFT);
+  int bites = 0;
+  for (int k = 0; k < 85; k++) {
+    const int pause = pirmais->kustibu_pauze;
+    Frames(1);
+    bites += pirmais->kustibu_pauze > pause;
+  }
+  PushEvent(SDL_MOUSEBUTTONUP, 0, SDL_BUTTON_RIGHT);
+  Frames(1);
+  EXPECT_EQ(5, bites) << "one bite at the press, then one as each 18-frame pause ends";
+  EXPECT_GT(pirmais->GetX(), 272 + 15) << "he walked into his own tunnel";
+  const int pause = pirmais->kustibu_pauze;
+  Frames(1);
+  EXPECT_LE(pirmais->kustibu_pauze, pause) << "let go, the button bites no more";
+
+  mouseX = 100;
+  Frames(80);
+  EXPECT_LT(pirmais->GetX(), 250) << "and walked back out of it";
 }
