@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <filesystem>
 
 #include "menu/Menu.h"
 #include "shell/globali.h"
@@ -13,17 +11,6 @@
 #include "tests/support/testutil.h"
 
 namespace {
-
-// The level files the game ships, by name ("intro" for map/intro.cfg).
-std::vector<std::string> ShippedLevels() {
-  std::vector<std::string> names;
-  std::error_code e;
-  for (const auto& f : std::filesystem::directory_iterator(DELVORN_SOURCE_DIR "/data/map", e))
-    if (f.path().extension() == ".cfg") names.push_back(f.path().stem().string());
-  std::sort(names.begin(), names.end());
-  if (names.empty()) names.push_back("none");
-  return names;
-}
 
 class WinningRun : public ::testing::TestWithParam<std::string> {};
 

@@ -8,6 +8,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -159,4 +161,14 @@ void InstallFakeSeam(Uint32 mouseCost) {
   ierices.Tagad = FakeNow;
   ierices.Gulet = FakeSleep;
   ierices.Pele = FakeMouse;
+}
+
+std::vector<std::string> ShippedLevels() {
+  std::vector<std::string> names;
+  std::error_code e;
+  for (const auto& f : std::filesystem::directory_iterator(DELVORN_SOURCE_DIR "/data/map", e))
+    if (f.path().extension() == ".cfg") names.push_back(f.path().stem().string());
+  std::sort(names.begin(), names.end());
+  if (names.empty()) names.push_back("none");
+  return names;
 }

@@ -49,6 +49,10 @@ void InstallFakeSeam(Uint32 mouseCost);
 // Pushes a key (SDLK_...) or mouse button event the way SDL delivers one.
 void PushEvent(Uint8 type, int key, Uint8 button);
 
+// The level files the game ships, by name ("intro" for map/intro.cfg), sorted; {"none"}
+// when there are none.
+std::vector<std::string> ShippedLevels();
+
 struct SpelesCikls;
 // Start-up as the game runs it, but with a clock that moves 100 ms at every reading while
 // the intro plays, so that the slides run through at once; then the test's own clock is
