@@ -29,14 +29,19 @@ set_property(SOURCE ${CMAKE_SOURCE_DIR}/shell/datu_mape.cpp APPEND PROPERTY
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/shell/palidziba.cpp APPEND PROPERTY
   COMPILE_DEFINITIONS "DELVORN_VERSION=\"${PROJECT_VERSION}\"")
 
-# Every program of the run folder goes to games/; the rest of the run folder is data.
+# Every program of the run folder goes to games/, but for the developers' tools built only
+# on request; the rest of the run folder is data.
 get_property(root_targets DIRECTORY ${CMAKE_SOURCE_DIR} PROPERTY BUILDSYSTEM_TARGETS)
 set(run_folder_programs)
+set(run_folder_tools)
 foreach(t ${root_targets})
   get_target_property(type ${t} TYPE)
   if(type STREQUAL "EXECUTABLE")
     get_target_property(out ${t} RUNTIME_OUTPUT_DIRECTORY)
-    if(out STREQUAL BIN_DIR)
+    get_target_property(on_request ${t} EXCLUDE_FROM_ALL)
+    if(out STREQUAL BIN_DIR AND on_request)
+      list(APPEND run_folder_tools ${t})
+    elseif(out STREQUAL BIN_DIR)
       list(APPEND run_folder_programs ${t})
     endif()
   endif()
@@ -45,7 +50,7 @@ install(TARGETS ${run_folder_programs} RUNTIME DESTINATION ${DELVORN_GAMES_DIR})
 install(TARGETS Game RUNTIME DESTINATION ${DELVORN_LAUNCHER_DIR})
 
 set(data_excludes)
-foreach(p ${run_folder_programs})
+foreach(p ${run_folder_programs} ${run_folder_tools})
   list(APPEND data_excludes PATTERN ${p} EXCLUDE)
 endforeach()
 # The fonts are fonts-dustin's files: links, made below, not copies.
