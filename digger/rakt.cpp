@@ -87,7 +87,7 @@ void Speletajs::Rakt() {
       Vediens(r, id == LAAPSTA, (float)(pozx + VIDUS - r.NOBIDE * cv - d * sv),
               (float)(pozy + VIDUS + r.NOBIDE * sv - d * cv), virziens, false);
     }
-    L1->ZimLauk((int)pozx - 10, (int)pozy - 10, 41, 41, 0);
+    L1->ZimLauk((int)pozx - 10 - L1->sak.x, (int)pozy - 10 - L1->sak.y, 41, 41, 0);
     return;
   }
 

@@ -49,7 +49,7 @@ void Speletajs::Veseljoties() {
       if (d < NAVE_LIDZ * s) Veseliba = 0.0f;
       if (s < d && d < SMAGI_LIDZ * s) Veseliba -= SMAGI;
       if (SMAGI_LIDZ * s < d && d < VIEGLI_LIDZ * s) Veseliba -= VIEGLI;
-      if (L1) L1->ZimLauk((int)pozx, (int)pozy, 21, 21, 0);
+      if (L1) L1->ZimLauk((int)pozx - L1->sak.x, (int)pozy - L1->sak.y, 21, 21, 0);
     }
     Epicentrs.stiprums = 0;
   }
@@ -61,6 +61,7 @@ void Speletajs::Veseljoties() {
     if (zona == INDE) Veseliba -= INDES_DEVA;
 
     // Radiation in sight: the line is walked from the source towards the centre.
+    L1->TuvakieStarojumi(icx, icy);
     const int avoti = radC < 0 ? 0 : radC > RAD_MAX ? RAD_MAX : radC;
     for (int i = 0; i < avoti; i++) {
       const RadPunkts& r = rad[i];

@@ -66,7 +66,8 @@ void Laukums::ApkalpotBumbas() {
   SDL_Surface* strips = this->*(veids->strips);
   if (strips && screen) {
     SDL_Rect avots = {(Sint16)(bum_kadrs * KADRA_PLATUMS), 0, KADRA_PLATUMS, KADRA_AUGSTUMS};
-    SDL_Rect merkis = {(Sint16)(b->x - 11), (Sint16)(b->y - 10), 0, 0};
+    // Where the bomb lies in the field, wherever the view is.
+    SDL_Rect merkis = {(Sint16)(b->x - 11 - sak.x), (Sint16)(b->y - 10 - sak.y), 0, 0};
     SDL_BlitSurface(strips, &avots, screen, &merkis);
   }
   if (b->tips == 7 || b->tips == 8) printf("::%d::\n", bum_kadrs);
@@ -101,7 +102,8 @@ void Laukums::ApkalpotBumbas() {
     for (int k = 0; k < garums; k++) {
       ex = (float)(ex + cs);
       ey = (float)(ey - sn);
-      if (ey < 0 || ey > 600 || ex < 0 || ex > 800) break;
+      // A ray ends at the mask's edge, wherever on the field the bomb lies.
+      if (ey < 0 || ex < 0) break;
       const int px = (int)ex, py = (int)ey;
       if (!Siets || px >= Siets->w || py >= Siets->h) break;
       const Uint32 p = LasitSietu(px, py);

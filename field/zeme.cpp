@@ -88,6 +88,7 @@ Laukums::Laukums(int sakx, int saky, const char* nos1, const char* nos2, const c
   Zeme = IeladetZinot(nos2, false, Siets);
   Pamats = IeladetZinot(nos3, false, Siets);
   IerobezotSkatu();
+  IndeksetStarojumu();
   da1 = IeladetSavuBildi("ui/ani/ani_dinam1x.png", LOMA_SLOKSNE);
   dad = IeladetSavuBildi("ui/ani/ani_dinam3x.png", LOMA_SLOKSNE);
   dtd = IeladetSavuBildi("ui/ani/ani_dinam3xd.png", LOMA_SLOKSNE);
@@ -200,6 +201,7 @@ void Laukums::IeladetVirsmas(const char* karte, const char* slanis1, const char*
   Pamats = jauni[1];
   Zeme = jauni[2];
   IerobezotSkatu();
+  IndeksetStarojumu();
 }
 
 Uint32 Laukums::LasitSietu(int x, int y) const {
@@ -236,7 +238,6 @@ void Laukums::ZimLauk(int x, int y, int w, int h, int viss) {
     const Uint32 NAV = 0xFFFFFFFFu;
     const Uint32 melns = 5u << 16;
     const Uint32 radiacija = pilns ? 90u << 16 : NAV;
-    const Uint32 atvert = Aiza_valja >= 0 && Aiza_valja <= 255 ? (Uint32)Aiza_valja << 16 : NAV;
 
     if (SDL_MUSTLOCK(screen)) SDL_LockSurface(screen);
     const int es = screen->pitch / 4, ss = Siets->pitch / 4;
@@ -251,8 +252,15 @@ void Laukums::ZimLauk(int x, int y, int w, int h, int viss) {
       Uint32* s = siets + fy * ss + sak.x;
       const Uint32* z = zeme + fy * zs + sak.x;
       const Uint32* p = pamats + fy * ps + sak.x;
-      if (!ZimetRindu(e + x0, s + x0, z + x0, p + x0, x1 - x0, melns, radiacija, atvert))
-        continue;
+      // On a field wider than the view the rows are apart in memory: fetch the next row's
+      // start while this one is drawn, as the hardware does by itself for adjacent rows.
+      if (i + 1 < y1)
+        for (int k = 0; k < 4 * 16; k += 16) {
+          __builtin_prefetch(s + ss + x0 + k);
+          __builtin_prefetch(z + zs + x0 + k);
+          __builtin_prefetch(p + ps + x0 + k);
+        }
+      if (!ZimetRindu(e + x0, s + x0, z + x0, p + x0, x1 - x0, melns, radiacija, NAV)) continue;
       // A row with chasms or radiation: the zone rules, pixel by pixel in row order.
       for (int j = x0; j < x1; j++) {
         const Uint32 v = s[j], zona = v & 0xFF0000u;
@@ -262,12 +270,22 @@ void Laukums::ZimLauk(int x, int y, int w, int h, int viss) {
           radC++;
         }
         if (zona == melns) e[j] = 0;
-        if (zona == atvert) s[j] = ArCietibu(ArZonu(v, 5), 0);
       }
     }
     if (SDL_MUSTLOCK(screen)) SDL_UnlockSurface(screen);
   }
 
+  // The region opens across the whole mask, in view or not; it is painted black from the
+  // next redraw on.
+  if (Siets && Aiza_valja >= 0 && Aiza_valja <= 255) {
+    const Uint32 atvert = (Uint32)Aiza_valja << 16;
+    const int ss = Siets->pitch / 4;
+    for (int fy = 0; fy < Siets->h; fy++) {
+      Uint32* s = (Uint32*)Siets->pixels + fy * ss;
+      for (int fx = 0; fx < Siets->w; fx++)
+        if ((s[fx] & 0xFF0000u) == atvert) s[fx] = ArCietibu(ArZonu(s[fx], 5), 0);
+    }
+  }
   if (Aiza_valja <= 99) {
     japarzime = 1;
     Aiza_valja = AIZA_NAV;
@@ -277,7 +295,8 @@ void Laukums::ZimLauk(int x, int y, int w, int h, int viss) {
   for (int k = 0; k < lidz; k++) {
     const int tips = ikonas[k].tips;
     if (tips == 0) continue;
-    const int ix = ikonas[k].x, iy = ikonas[k].y;
+    const int ix = ikonas[k].x - sak.x, iy = ikonas[k].y - sak.y;
+    if (ix <= -20 || iy <= -20 || ix >= SKATA_PLATUMS || iy >= SKATA_AUGSTUMS) continue;
     ZimLaukLite(ix, iy, 20, 20);
     SDL_Surface* strip = tips == 24 ? apt2 : tips == 25 ? apt5 : NULL;
     if (!strip || !screen) continue;
@@ -332,4 +351,50 @@ void Laukums::BiditKadrus() {
   if (apt_kadrs_f > 10.0f) apt_kadrs_f = 0.0f;
   apt_kadrs_f = (float)((double)apt_kadrs_f + 0.2);
   apt_kadrs = (int)apt_kadrs_f;
+}
+
+namespace {
+const size_t STAROJUMA_MAX = 65536;  // radiation pixels kept of one field
+}  // namespace
+
+bool Laukums::LielaksParSkatu() const {
+  return Siets && (Siets->w > SKATA_PLATUMS || Siets->h > SKATA_AUGSTUMS);
+}
+
+void Laukums::IndeksetStarojumu() {
+  starojums.clear();
+  if (!Siets) return;
+  const int ss = Siets->pitch / 4;
+  for (int y = 0; y < Siets->h; y++) {
+    const Uint32* s = (const Uint32*)Siets->pixels + y * ss;
+    for (int x = 0; x < Siets->w; x++)
+      if (SietaZona(s[x]) == 90 && starojums.size() < STAROJUMA_MAX)
+        starojums.push_back(RadPunkts{x, y});
+  }
+}
+
+void Laukums::TuvakieStarojumi(int cx, int cy) {
+  if (!LielaksParSkatu()) return;
+  // Five passes over the list, each taking the nearest source after the last one taken
+  // (by distance, then by place in the list).
+  long long pedejais = -1;
+  int pedeja_vieta = -1;
+  radC = 0;
+  for (int n = 0; n < RAD_MAX; n++) {
+    long long labakais = -1;
+    int vieta = -1;
+    for (int i = 0; i < (int)starojums.size(); i++) {
+      const long long dx = starojums[i].x - cx, dy = starojums[i].y - cy;
+      const long long d = dx * dx + dy * dy;
+      if (d < pedejais || (d == pedejais && i <= pedeja_vieta)) continue;
+      if (labakais < 0 || d < labakais) {
+        labakais = d;
+        vieta = i;
+      }
+    }
+    if (vieta < 0) break;
+    rad[radC++] = starojums[vieta];
+    pedejais = labakais;
+    pedeja_vieta = vieta;
+  }
 }

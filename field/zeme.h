@@ -17,6 +17,7 @@
 #include <SDL.h>
 
 #include <string>
+#include <vector>
 
 // Mask byte access on a raw 32-bit mask value.
 inline int SietaCietiba(Uint32 p) { return p & 0xFF; }
@@ -46,7 +47,8 @@ struct EpicentrsDati {
 };
 extern EpicentrsDati Epicentrs;
 
-// First-aid kit icons: entries 0-19 stay empty, kits from 20 to AP_skaits - 1.
+// First-aid kit icons, in field coordinates: entries 0-19 stay empty, kits from 20 to
+// AP_skaits - 1.
 struct AptiekasIkona {
   int x;
   int y;
@@ -56,7 +58,8 @@ const int IKONU_SKAITS = 40;
 const int IKONU_SAKUMS = 20;
 extern AptiekasIkona ikonas[IKONU_SKAITS];
 
-// Radiation sources seen by the last full redraw, in field coordinates.
+// The radiation sources that hurt, in field coordinates: on a field the size of the view,
+// the first five of the last full redraw; on a larger one, the five nearest the digger.
 struct RadPunkts {
   int x;
   int y;
@@ -95,6 +98,7 @@ class Laukums {
   int AizKaunts;
   int Zimet_Aptiekas;
   int AP_skaits;  // one past the last used ikonas entry
+  std::vector<RadPunkts> starojums;  // every radiation pixel of the field, row by row
 
   // Loads the three field pictures (a refused picture leaves its surface null, with one line
   // on standard error unless the file is simply missing: the caller decides) and the
@@ -128,8 +132,16 @@ class Laukums {
   void Spridzinat(int numurs, int laiks, int x, int y);
   // Once per frame: draws the burning bomb, counts its fuse down and blasts at 0.
   void ApkalpotBumbas();
-  // Rebuilds the kit icon list from the mask markers in view.
+  // Rebuilds the kit icon list from the mask markers of the whole field.
   void ParindeksetAptiekas();
+  // Finds every radiation pixel of the field; the zones do not move in play, so a new mask
+  // is the only occasion.
+  void IndeksetStarojumu();
+  // On a field larger than the view, puts the five sources nearest field (cx, cy) in rad;
+  // a field the size of the view keeps the redraw's own list.
+  void TuvakieStarojumi(int cx, int cy);
+  // True when the field is larger than the view, so that the view can move.
+  bool LielaksParSkatu() const;
 
   // Bounds-checked mask access: outside the mask reads give 0 and writes do nothing.
   Uint32 LasitSietu(int x, int y) const;

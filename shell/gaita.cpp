@@ -23,10 +23,12 @@ unsigned Ekrans() { return mainmenu ? mainmenu->selected_screen : 0; }
 bool IeladetSpelei(SpelesCikls& c, const std::string& cels) {
   if (IeladetLimeni(cels, L1, pirmais, c.paku_mgr, nakamais_limenis)) {
     c.neieladejas.clear();
-    // A new level starts at its own top-left corner, not where the last one was scrolled
-    // to, and its kit icons come from its own field.
+    // A new level starts with the view on the digger (its top-left corner on a field the
+    // size of the window), not where the last one was scrolled to, and its kit icons come
+    // from its own field.
     L1->sak.x = 0;
     L1->sak.y = 0;
+    SkatsUzRaceju(c.skats, *L1, *pirmais);
     L1->ParindeksetAptiekas();
     return true;
   }
@@ -59,8 +61,8 @@ void ZimetSpelesKursoru(SpelesCikls& c) {
     c.kursors->ZimetMenuzim(screen, c.pelex, c.peley);
     return;
   }
-  c.kursors->ZimetSpelei(screen, c.pelex, c.peley, pirmais->virziens,
-                        PeleUzRaceja(c.pelex - pirmais->GetX(), c.peley - pirmais->GetY()));
+  const int dx = c.pelex + L1->sak.x - pirmais->GetX(), dy = c.peley + L1->sak.y - pirmais->GetY();
+  c.kursors->ZimetSpelei(screen, c.pelex, c.peley, pirmais->virziens, PeleUzRaceja(dx, dy));
 }
 
 bool PeleUzRaceja(int dx, int dy) {

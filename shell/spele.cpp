@@ -80,6 +80,7 @@ void AtvertEkranu(int argc, char** argv) {
 // A key press counts only while the digger is not held by a pause.
 void KlavisNospiesta(SpelesCikls& c, SDLKey klavis) {
   if (pirmais->kustibu_pauze != 0) return;
+  BultaNospiesta(c.skats, klavis, *pirmais);  // held, an arrow looks on
   switch (klavis) {
     case SDLK_UP: L1->Parbidit(12); break;
     case SDLK_DOWN: L1->Parbidit(6); break;
@@ -111,6 +112,7 @@ void ApstradatNotikumu(SpelesCikls& c) {
       break;
     case SDL_KEYUP:  // Escape opens the main menu when it is let go, not when pressed
       if (c.event.key.keysym.sym == SDLK_LSHIFT) c.rakt_shift = false;
+      BultaAtlaista(c.skats, c.event.key.keysym.sym);
       if (c.event.key.keysym.sym == SDLK_ESCAPE) {
         mainmenu->action = 1;
         mainmenu->selected_screen = 1;
@@ -236,10 +238,11 @@ void Kadrs(SpelesCikls& c) {
     pirmais->kustibu_pauze--;
   else
     pirmais->SetDarbiba(1);
-  L1->ZimLauk(pirmais->GetX(), pirmais->GetY(), 21, 21, 0);     // 4
+  L1->ZimLauk(pirmais->GetX() - L1->sak.x, pirmais->GetY() - L1->sak.y, 21, 21, 0);  // 4
   L1->ZimLauk(7, 520, 60, 72, 0);
   c.pele = ierices.Pele(&c.pelex, &c.peley);                    // 5
   Vadit(c);                                                     // 6, 7
+  VaditSkatu(c.skats, *L1, *pirmais);                           // the view follows him
   pirmais->Kadri();                                             // 8
   L1->BiditKadrus();
   L1->ZimLauk(7, 385, 249, 200, 1);                             // 9

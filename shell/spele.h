@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "shell/skats.h"
+
 class PakuMenedzeris;
 class DumshKursors;
 class Dzoistiks;
@@ -30,6 +32,7 @@ struct SpelesCikls {
   DumshKursors* kursors;     // the game's own pointers
   Dzoistiks* dzoistiks;      // joystick 0, used only when it opened and was asked for
   std::string neieladejas;   // the level path whose failed load was last reported
+  Skats skats;               // the view over a field larger than the window
 };
 
 // Start-up; a fatal failure ends the process with its status (1 fonts or SDL, 2 video,

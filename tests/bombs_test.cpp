@@ -389,9 +389,9 @@ TEST_F(Bumbas, KitMarkersAreIndexedInRowMajorOrderFromEntry20) {
        {{-10, -10, 24}, {789, 589, 25}}},
       {"other pick-ups are no kits", 800, 600, 0, 0, {{10, 10, 23}, {20, 20, 26}, {30, 30, 5}},
        {}},
-      {"a moved view sees only its own markers", 1000, 700, 100, 50,
+      {"a moved view: markers of the whole field, in field coordinates", 1000, 700, 100, 50,
        {{150, 80, 24}, {50, 80, 25}, {950, 80, 25}, {120, 660, 24}, {899, 649, 25}},
-       {{140, 70, 24}, {889, 639, 25}}},
+       {{40, 70, 25}, {140, 70, 24}, {940, 70, 25}, {889, 639, 25}, {110, 650, 24}}},
   };
   for (const auto& g : gadijumi) {
     SargataMaska m(g.w, g.h, 0);
