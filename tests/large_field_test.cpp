@@ -112,12 +112,11 @@ TEST_F(LargeField, EffectsAtTheFarCornerOfAScrolledView) {
        }},
   };
   for (const auto& c : cases) {
-    SetUp();
     c.act();
     EXPECT_TRUE(c.ok()) << c.name;
-    TearDown();
+    TearDown();  // a fresh field for the next case, and for the fixture's own TearDown
+    SetUp();
   }
-  SetUp();  // for the fixture's own TearDown
 }
 
 // The real frame loop on a large open field: the pointer held at the window's right edge
