@@ -23,16 +23,7 @@ struct FieldFixture : public ::testing::Test {
     Build(800, 600);
   }
   void TearDown() override { delete field; }
-  void Build(int w, int h) {
-    if (field->Siets) {
-      SDL_FreeSurface(field->Siets);
-      SDL_FreeSurface(field->Zeme);
-      SDL_FreeSurface(field->Pamats);
-    }
-    field->Siets = NewSurface(w, h, 0);
-    field->Zeme = NewSurface(w, h, EARTH);
-    field->Pamats = NewSurface(w, h, WALL);
-  }
+  void Build(int w, int h) { NewFieldPictures(field, w, h, 0, EARTH, WALL); }
   Uint32& Mask(int x, int y) { return PixelAt(field->Siets, x, y); }
   Uint32 Screen(int x, int y) { return PixelAt(screen, x, y) & 0xFFFFFF; }
   Laukums* field = nullptr;

@@ -28,9 +28,7 @@ class LargeField : public ::testing::Test {
     testing::internal::CaptureStderr();
     field = new Laukums(0, 0, "missing-mask.bmp", "missing.bmp", "missing.bmp");
     testing::internal::GetCapturedStderr();
-    field->Siets = NewSurface(W, H, ArCietibu(0, 100));
-    field->Zeme = NewSurface(W, H, EARTH);
-    field->Pamats = NewSurface(W, H, WALL);
+    NewFieldPictures(field, W, H, ArCietibu(0, 100), EARTH, WALL);
     field->sak.x = W - 800;  // the bottom-right corner in view
     field->sak.y = H - 600;
   }
@@ -131,12 +129,7 @@ TEST(LargeFieldScenario, TheViewFollowsTheDigger) {
   InstallFakeSeam(5);
   mainmenu->selected_screen = 0;
   pirmais->baterijas = pirmais->baterijas_laiks = 1000000;
-  SDL_FreeSurface(L1->Siets);
-  SDL_FreeSurface(L1->Zeme);
-  SDL_FreeSurface(L1->Pamats);
-  L1->Siets = NewSurface(W, H, 0);
-  L1->Zeme = NewSurface(W, H, EARTH);
-  L1->Pamats = NewSurface(W, H, WALL);
+  NewFieldPictures(L1, W, H, 0, EARTH, WALL);
   pirmais->pozx = 100;
   pirmais->pozy = 900;
   SkatsUzRaceju(c.skats, *L1, *pirmais);

@@ -163,6 +163,15 @@ void InstallFakeSeam(Uint32 mouseCost) {
   ierices.Pele = FakeMouse;
 }
 
+void NewFieldPictures(Laukums* l, int w, int h, Uint32 mask, Uint32 earth, Uint32 wall) {
+  SDL_Surface* veci[] = {l->Siets, l->Zeme, l->Pamats};
+  for (SDL_Surface* s : veci)
+    if (s) SDL_FreeSurface(s);
+  l->Siets = NewSurface(w, h, mask);
+  l->Zeme = NewSurface(w, h, earth);
+  l->Pamats = NewSurface(w, h, wall);
+}
+
 std::vector<std::string> ShippedLevels() {
   std::vector<std::string> names;
   std::error_code e;

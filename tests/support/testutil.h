@@ -17,6 +17,11 @@ inline Uint32& PixelAt(SDL_Surface* s, int x, int y) {
   return ((Uint32*)s->pixels)[y * (s->pitch / 4) + x];
 }
 
+// Replaces a field's three pictures (freeing those it had) with in-memory ones of w x h:
+// a uniform mask value and two uniform looks.
+class Laukums;
+void NewFieldPictures(Laukums* l, int w, int h, Uint32 mask, Uint32 earth, Uint32 wall);
+
 // A fresh empty folder under the system's temporary folder.
 std::string MakeTempDir();
 // Writes a surface as a BMP file; returns the path.
