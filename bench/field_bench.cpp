@@ -17,9 +17,44 @@
 namespace {
 
 
+// What the frame sees of one field, so that two fields can take turns frame by frame.
+struct LaukaPuse {
+  SDL_Surface* bildes[3];
+  SDL_Rect sak;
+  std::vector<RadPunkts> starojums;
+  AptiekasIkona ikonas[IKONU_SKAITS];
+  int AP_skaits;
+  float x, y;
+};
+
+void Panemt(LaukaPuse& p) {
+  p.bildes[0] = L1->Siets;
+  p.bildes[1] = L1->Zeme;
+  p.bildes[2] = L1->Pamats;
+  p.sak = L1->sak;
+  p.starojums = L1->starojums;
+  std::copy(ikonas, ikonas + IKONU_SKAITS, p.ikonas);
+  p.AP_skaits = L1->AP_skaits;
+  p.x = pirmais->pozx;
+  p.y = pirmais->pozy;
+}
+
+void Ielikt(const LaukaPuse& p) {
+  L1->Siets = p.bildes[0];
+  L1->Zeme = p.bildes[1];
+  L1->Pamats = p.bildes[2];
+  L1->sak = p.sak;
+  L1->starojums = p.starojums;
+  std::copy(p.ikonas, p.ikonas + IKONU_SKAITS, ikonas);
+  L1->AP_skaits = p.AP_skaits;
+  pirmais->pozx = p.x;
+  pirmais->pozy = p.y;
+}
+
 // The same frame on the largest field the caps allow, scrolled to its middle, with kits
-// and radiation sources strewn over it.
-void LielsLauks(SpelesCikls& c, double mazs, int RUNS) {
+// and radiation sources strewn over it. The machine's speed drifts, so the two fields take
+// turns and the ratio of each pair of turns is what counts.
+void LielsLauks(SpelesCikls& c, int RUNS) {
   const int N = 4096;
   SDL_Surface* jauni[3] = {
       SDL_CreateRGBSurface(SDL_SWSURFACE, N, N, 32, 0xFF0000, 0xFF00, 0xFF, 0),
@@ -33,7 +68,8 @@ void LielsLauks(SpelesCikls& c, double mazs, int RUNS) {
   }
   SDL_FillRect(jauni[1], NULL, 0x00AA5522);
   SDL_FillRect(jauni[2], NULL, 0x00223344);
-  SDL_Surface* veci[3] = {L1->Siets, L1->Zeme, L1->Pamats};
+  LaukaPuse mazs, liels;
+  Panemt(mazs);
   L1->Siets = jauni[0];
   L1->Zeme = jauni[1];
   L1->Pamats = jauni[2];
@@ -46,24 +82,30 @@ void LielsLauks(SpelesCikls& c, double mazs, int RUNS) {
   }
   L1->IndeksetStarojumu();
   L1->ParindeksetAptiekas();
-  const float x = pirmais->pozx, y = pirmais->pozy;
   pirmais->pozx = pirmais->pozy = N / 2;
-  SkatsUzRaceju(c.skats, *L1, *pirmais);
-  L1->sak.x = L1->sak.y = N / 2 - 400;
-  double liels = BenchMedianMs(RUNS, [&] { Kadrs(c); });
+  c.skats = Skats();
+  L1->sak.x = L1->sak.y = N / 2 - 400;  // he stands well inside the view's margin
+  Panemt(liels);
+
   BenchReport("ZimLauk full redraw, 4096 x 4096 scrolled",
               BenchMedianMs(RUNS, [] { L1->ZimLauk(0, 0, 0, 0, 1); }), "rows 16 KB apart");
+  // Turns of 21 frames each, so that every field is measured with its own data in cache.
+  std::vector<double> laiki, attiecibas;
+  for (int k = 0; k < RUNS / 20; k++) {
+    Ielikt(mazs);
+    const double m = BenchMedianMs(21, [&] { Kadrs(c); });
+    Ielikt(liels);
+    const double l = BenchMedianMs(21, [&] { Kadrs(c); });
+    laiki.push_back(l);
+    attiecibas.push_back(l / m);
+  }
+  std::sort(laiki.begin(), laiki.end());
+  std::sort(attiecibas.begin(), attiecibas.end());
   char note[96];
-  snprintf(note, sizeof note, "%.2f x the frame on 800 x 600 (goal: within 1.2 x)", liels / mazs);
-  BenchReport("one whole frame, 4096 x 4096 scrolled", liels, note);
-  pirmais->pozx = x;
-  pirmais->pozy = y;
-  L1->Siets = veci[0];
-  L1->Zeme = veci[1];
-  L1->Pamats = veci[2];
-  L1->sak.x = L1->sak.y = 0;
-  L1->IndeksetStarojumu();
-  L1->ParindeksetAptiekas();
+  snprintf(note, sizeof note, "paired with the 800 x 600 frame %.2f x (goal: within 1.2 x)",
+           attiecibas[attiecibas.size() / 2]);
+  BenchReport("one whole frame, 4096 x 4096 scrolled", laiki[laiki.size() / 2], note);
+  Ielikt(mazs);
   for (SDL_Surface* j : jauni) SDL_FreeSurface(j);
 }
 
@@ -104,7 +146,7 @@ void Run() {
   double frame = BenchMedianMs(RUNS, [&] { Kadrs(c); });
   snprintf(note, sizeof note, "%.2f x the copy (goal: under 2 ms)", frame / copy);
   BenchReport("one whole frame without its sleep", frame, note);
-  LielsLauks(c, frame, RUNS);
+  LielsLauks(c, RUNS);
 }
 
 BenchRegister reg("field", Run);
