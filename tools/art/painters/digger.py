@@ -3,7 +3,9 @@
 The figure is seen from above, since it turns to every heading: white helmet with its lamp,
 high-visibility orange shoulders with reflective bands, gloved hands, boots and the lamp's
 battery on its back, a one-pixel dark outline round it all and a soft translucent light
-cone ahead. Every cell holds it centred on the centre of the square scratch picture it is
+cone ahead. The lamp is a yellow spot on the white helmet and its beam is strong near it:
+at 25 pixels they show the heading.
+Every cell holds it centred on the centre of the square scratch picture it is
 copied into (12.5 for the 25 scratch, 19 for the 38 scratch), because the game turns the
 scratch about that centre by quarter turns. Column c faces 270 - 10c degrees.
 
@@ -53,7 +55,8 @@ LIGHT = (255, 238, 176)
 
 SCALE = 1.08            # the standing figure's units to scratch pixels
 LAMP_X = 4.3            # lamp on the helmet's front, pixels ahead of the centre
-CONE_PEAK = 165         # alpha of the light next to the lamp
+CONE_PEAK = 225         # alpha of the light next to the lamp
+CONE_FALLOFF = 0.85     # how soon it fades: slowly, so the beam marks the heading
 
 
 class Poza:
@@ -117,16 +120,20 @@ def _helmet(pen, turn):
     # ridge from back to front
     pen.line([(-3.0 * ca, -3.0 * sa), (2.4 * ca, 2.4 * sa)], HELMET_SHADE, 0.7)
     lx, ly = LAMP_X * ca, LAMP_X * sa
-    pen.ell(lx - 0.6 * ca, ly - 0.6 * sa, 1.7, 1.7, LAMP_CASE, edge=OUTLINE)
+    pen.ell(lx - 0.6 * ca, ly - 0.6 * sa, 1.9, 1.9, LAMP_CASE, edge=OUTLINE)
     return lx, ly
 
 
 def _lamp_face(pen, fx, lx, ly, power):
-    col = (150, 146, 132, 255) if power < 0.05 else (255, int(214 + 38 * power),
-                                                     int(150 + 74 * power), 255)
-    pen.ell(lx, ly, 1.05, 1.05, col, edge=None)
-    if power >= 0.05:
-        fx.ell(lx, ly, 2.1, 2.1, LIGHT + (int(120 * power),), edge=None)
+    """A warm yellow ring round a white-hot core, so that the lamp stands apart from the
+    white helmet behind it and marks the front."""
+    if power < 0.05:
+        pen.ell(lx, ly, 1.2, 1.2, (150, 146, 132, 255), edge=None)
+        return
+    pen.ell(lx, ly, 1.45, 1.45, (255, int(180 + 40 * power), int(110 - 60 * power), 255),
+            edge=None)
+    fx.ell(lx, ly, 2.1, 2.1, LIGHT + (int(100 * power),), edge=None)
+    fx.ell(lx, ly, 0.6, 0.6, (255, 255, 240, int(255 * power)), edge=None)
 
 
 def _spade(pen, phase):
@@ -279,6 +286,10 @@ def _standing(pen, under, fx, pose, rng):
         pen.line([(-0.7, sy), (hx, hy)], VEST_DARK, 2.7, edge=SEAM, ew=0.5)
     lx, ly = _helmet(pen, pose.galva)
     _lamp_face(pen, fx, lx, ly, pose.lampa)
+    if pose.lampa >= 0.05:      # the beam's bright core just ahead of the lamp
+        ux, uy = _unit((0, 0), (lx, ly))
+        fx.line([(lx + 1.0 * ux, ly + 1.0 * uy), (lx + 3.2 * ux, ly + 3.2 * uy)],
+                LIGHT + (int(110 * pose.lampa),), 1.1)
     if tool is not None:
         pen.img.alpha_composite(tool)
     for hx, hy in hands:
@@ -320,7 +331,7 @@ def figure(size, pose, rng):
     (lx, ly), ang = (_lying if pose.gul else _standing)(pen, under, fx, pose, rng)
     reach = pose.konuss - k * math.hypot(lx, ly)
     light = fig.cone(body.size, pen.p(lx, ly), ang, reach * SS, 26.0 if not pose.gul else 22.0,
-                     LIGHT, int(CONE_PEAK * pose.lampa))
+                     LIGHT, int(CONE_PEAK * pose.lampa), CONE_FALLOFF)
     return light, below, body, fxi
 
 
