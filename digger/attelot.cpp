@@ -44,6 +44,12 @@ void Speletajs::Attelot() {
   const int rinda = l.no_apaksas ? 10 - kadrs : kadrs;
 
   SDL_Surface* lapa = this->*(l.lapa);
+  if (darbiba < 3) {
+    // Walking and standing he carries what the right button will use.
+    const unsigned lieta = inv2.aktiva_lieta;
+    const int k = lieta == 0 ? -1 : (lieta <= 3 ? (int)lieta - 1 : 3);
+    if (k >= 0 && lieta <= 11 && S_Nes[k]) lapa = S_Nes[k];
+  }
   SDL_Surface* pagaidu = this->*(l.pagaidu);
   if (!lapa || !pagaidu || !screen) return;
   // A frame outside the sheet's rows draws nothing rather than a neighbour's pixels.

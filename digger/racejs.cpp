@@ -60,6 +60,13 @@ Speletajs::Speletajs(int pozx, int pozy, int tips) {
     const SpraitaLapa& l = SPRAITU_LAPAS[i];
     this->*(l.lapa) = ParbauditLapu(IeladetVajadzigo(l.fails, NEZIMES), l.fails, l.suna, l.rindas);
   }
+  static const char* const NESAMIE[NESAMO_SKAITS] = {
+      "ui/rani/ani_soljo_lapsta.png", "ui/rani/ani_soljo_cert.png", "ui/rani/ani_soljo_pneimo.png",
+      "ui/rani/ani_soljo_spridz.png"};
+  const SpraitaLapa& soljo = SPRAITU_LAPAS[0];
+  for (int i = 0; i < NESAMO_SKAITS; i++)
+    S_Nes[i] = ParbauditLapu(IeladetVajadzigo(NESAMIE[i], NEZIMES), NESAMIE[i], soljo.suna,
+                             soljo.rindas);
   pieci = ParbauditPagaidu(IeladetVajadzigo("ui/rani/25.png", NEZIMES), "ui/rani/25.png");
   tris = ParbauditPagaidu(IeladetVajadzigo("ui/rani/38.png", NEZIMES), "ui/rani/38.png");
 
@@ -90,6 +97,8 @@ Speletajs::~Speletajs() {
                            maskam, tr,   t[1],       t[2],              t[3],    t[4],
                            t[5]};
   for (SDL_Surface* b : bildes)
+    if (b) SDL_FreeSurface(b);
+  for (SDL_Surface* b : S_Nes)
     if (b) SDL_FreeSurface(b);
 }
 

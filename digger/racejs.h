@@ -36,6 +36,10 @@ class Speletajs {
   SDL_Surface* S_Pne;
   SDL_Surface* S_Mir;
   SDL_Surface* S_Dirn;
+  // Walking sheets with the active item in his hands: spade, pick, pneumatic pick, a charge.
+  // Laid out as S_Soljo, which stands in for a missing one.
+  static const int NESAMO_SKAITS = 4;
+  SDL_Surface* S_Nes[NESAMO_SKAITS];
   SDL_Surface* maskal;  // collision mask for the far and side tests
   SDL_Surface* maskam;  // collision mask for the near test and pick-ups
   SDL_Surface* tr;

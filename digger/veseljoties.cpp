@@ -4,6 +4,7 @@
 #include <stdio.h>
 
 #include "digger/racejs.h"
+#include "field/spradziens.h"
 #include "field/zeme.h"
 #include "shell/globali.h"
 #include "shell/sistema.h"
@@ -14,9 +15,9 @@ const float CENTRS = 11.0f;  // from the box's corner to the centre
 
 // Blast bands, in multiples of the blast's strength: inside the first the digger dies,
 // then it loses 50, then 20. A distance exactly on a band's edge costs nothing.
-const float NAVE_LIDZ = 1.0f;
+const float NAVE_LIDZ = SPRADZIENS_NOGALINA;
 const float SMAGI_LIDZ = 2.5f;
-const float VIEGLI_LIDZ = 3.5f;
+const float VIEGLI_LIDZ = SPRADZIENS_IEVAINO;
 const float SMAGI = 50.0f;
 const float VIEGLI = 20.0f;
 

@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include "field/nejauss.h"
+#include "field/spradziens.h"
 #include "field/zeme.h"
 #include "shell/globali.h"
 #include "shell/ierices.h"
@@ -37,6 +38,15 @@ const BumbasVeids* Veids(int tips) {
   const int i = tips - PIRMAIS_VEIDS;
   return i >= 0 && i < VEIDU_SKAITS ? &VEIDI[i] : NULL;
 }
+
+}  // namespace
+
+int SpradzienaStiprums(int tips) {
+  const BumbasVeids* v = Veids(tips);
+  return v ? v->ATTALUMS : 0;
+}
+
+namespace {
 
 const int KADRA_PLATUMS = 23, KADRA_AUGSTUMS = 20;
 inline double Radiani(double a) { return a * 3.14159265 / 180.0; }
@@ -81,6 +91,7 @@ void Laukums::ApkalpotBumbas() {
   Epicentrs.x = b->x;
   Epicentrs.y = b->y;
   Epicentrs.stiprums = ATTALUMS;
+  SaktSpradzienu(*this, b->x, b->y, ATTALUMS);
   bool aiza_atrasta = false;
   float ex = (float)b->x, ey = (float)b->y;
   NejaussSekla(ierices.Tagad());

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "digger/racejs.h"
+#include "field/spradziens.h"
 #include "field/zeme.h"
 #include "input/Dzoistiks.h"
 #include "inventory/inventars.h"
@@ -250,6 +251,7 @@ void Kadrs(SpelesCikls& c) {
   L1->ApkalpotBumbas();                                         // 10
   c.paku_mgr->Zimet(screen, (Uint32)c.laiks, L1->sak.x, L1->sak.y);  // 11
   pirmais->Attelot();                                           // 12
+  ZimetSpradzienu(*L1, screen);                                 // a charge's reach, a blast
   const Uint8 pogas = c.pele | (c.klikskis ? SDL_BUTTON(SDL_BUTTON_LEFT) : 0);
   if (Ekrans() == 0)                                            // 13
     pirmais->inv2.Apkalpot(c.pelex, c.peley, pogas);

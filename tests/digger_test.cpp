@@ -544,7 +544,9 @@ const char* const VAJADZIGIE[] = {"ui/rani/ani_soljo.png", "ui/rani/ani_rok.png"
                                   "ui/rani/ani_cert.png",  "ui/rani/ani_pneimo.png",
                                   "ui/rani/ani_nave1.png", "ui/rani/ani_dirn.png",
                                   "ui/rani/25.png",        "ui/rani/38.png",
-                                  "maska1l.bmp",           "maska1m.bmp"};
+                                  "maska1l.bmp",           "maska1m.bmp",
+                                  "ui/rani/ani_soljo_lapsta.png", "ui/rani/ani_soljo_cert.png",
+                                  "ui/rani/ani_soljo_pneimo.png", "ui/rani/ani_soljo_spridz.png"};
 
 // How many lines of s name the file.
 int Reizes(const std::string& s, const std::string& ko) {
@@ -569,7 +571,7 @@ TEST_F(Racejs, MissingPicturesAreToldOnceAndDrawNothing) {
     kludas = testing::internal::GetCapturedStderr();
   }
   for (const char* f : VAJADZIGIE) EXPECT_EQ(1, Reizes(kludas, f)) << f << "\n" << kludas;
-  EXPECT_EQ(10, Rindas(kludas)) << kludas;
+  EXPECT_EQ(14, Rindas(kludas)) << kludas;
   EXPECT_TRUE(bez->maskal == NULL && bez->maskam == NULL && bez->S_Soljo == NULL);
   Ciets(260, 400, 200);
   testing::internal::CaptureStderr();
