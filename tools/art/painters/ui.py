@@ -90,10 +90,10 @@ def health_box():
     d.ellipse(_box(32, 15, 45, 28), fill=PAPER)
     d.line([(38.5 * s, 21.5 * s), (38.5 * s, 17.5 * s)], fill=INK, width=int(1.0 * s))
     d.line([(38.5 * s, 21.5 * s), (41.5 * s, 22.5 * s)], fill=INK, width=int(1.0 * s))
-    _window(d, 49, 13, 98, 31)
+    _window(d, 49, 11, 98, 33)  # room for the clock's 15-point digits, top at 17
     # the monitor: bezel, glass, a faint grid in its lower half
-    d.rounded_rectangle(_box(4, 33, 98, 99), radius=3 * s, fill=BRASS_DARK)
-    d.rounded_rectangle(_box(5, 34, 97, 98), radius=2.5 * s, fill=GLASS)
+    d.rounded_rectangle(_box(4, 34, 98, 99), radius=3 * s, fill=BRASS_DARK)
+    d.rounded_rectangle(_box(5, 35, 97, 98), radius=2.5 * s, fill=GLASS)
     for gx in range(14, 96, 10):
         d.line([(gx * s, 67 * s), (gx * s, 96 * s)], fill=GLASS_GRID, width=int(0.5 * s))
     for gy in (72, 82, 92):
@@ -108,7 +108,7 @@ def health_box():
     d.line(line, fill=TRACE_GLOW, width=int(2.6 * s), joint="curve")
     d.line(line, fill=TRACE, width=int(1.1 * s), joint="curve")
     # a sheen across the top of the glass
-    d.line([(8 * s, 35.6 * s), (94 * s, 35.6 * s)], fill=(52, 46, 50, 255), width=int(0.7 * s))
+    d.line([(8 * s, 36.6 * s), (94 * s, 36.6 * s)], fill=(52, 46, 50, 255), width=int(0.7 * s))
     for x, y in ((5, 5), (W - 5, 5), (5, H - 4), (W - 5, H - 4)):
         _rivet(d, x, y)
     return artlib.reduce(img, W, H)
@@ -122,7 +122,7 @@ def battery_case():
     d.rounded_rectangle(_box(25, 94, 43, 103), radius=1.5 * s, fill=BRASS)
     d.rounded_rectangle(_box(26, 95, 42, 102), radius=1.0 * s, fill=BRASS_DARK)
     _panel(d, 0, 6, 66, 97, 5)
-    _window(d, 9, 10, 59, 31)   # battery clock: black text centred at x 34, top 15
+    _window(d, 9, 10, 59, 34)   # battery clock: black 15-point text centred at x 34, top 15
     # the slot with ghost cells: what the bar leaves uncovered reads as empty cells
     x0, y0 = BAR_X, BAR_Y
     d.rounded_rectangle(_box(x0 - 2, y0 - 2, x0 + BAR_W + 2, y0 + BAR_H + 1), radius=1.5 * s,
