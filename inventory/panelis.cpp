@@ -45,6 +45,55 @@ const int NESENS_X = 45, NESENS_Y = 540;  // the recently chosen row
 
 void Zimet(SDL_Surface* bilde, int x, int y) { ZimetUzEkrana(bilde, NULL, x, y); }
 
+// What each item does, for its tooltip: the labels on the pictures ("05", "1s") are fuse
+// marks that nothing else explains. Fuses are 40 ms frames: 50, the timer's 120, 60 and 90.
+const char* const APRAKSTI[] = {
+    "",
+    "rok mikstu zemi un irdenu gruntu",
+    "cert cietu zemi",
+    "kal akmeni",
+    "deglis 2 s, mazs spradziens",
+    "deglis 2 s, videjs spradziens",
+    "deglis 2 s, liels spradziens",
+    "05 = taimeris 4,8 s, videjs spradziens",
+    "05 = taimeris 4,8 s, liels spradziens",
+    "05 = taimeris 4,8 s, spridzina ari akmeni",
+    "1s = deglis 2,4 s, spridzina ari akmeni",
+    "3s = deglis 3,6 s, spridzina ari akmeni",
+};
+const unsigned APRAKSTU_SKAITS = sizeof(APRAKSTI) / sizeof(APRAKSTI[0]);
+
+// A count that reads on any picture: white with a dark shadow, in the clocks' larger font.
+void ZimetSkaitu(int skaits, int labaa_mala, int y) {
+  char teksts[16];
+  snprintf(teksts, sizeof(teksts), "%i", skaits);
+  TTF_Font* f = pfont ? pfont : font;
+  ZiimeeTekstuR(screen, f, (unsigned)(labaa_mala + 1), (unsigned)(y + 1), teksts, 0, 0, 0);
+  ZiimeeTekstuR(screen, f, (unsigned)labaa_mala, (unsigned)y, teksts, 255, 255, 255);
+}
+
+// The item's name and what it does, in a dark box beside (x, y), kept on the screen.
+void ZimetPaskaidrojumu(unsigned id, int x, int y) {
+  const Manta* m = Inventars_V2::AtgriestLietasTipu(id);
+  if (!m || !m->vards || !font2 || !screen) return;
+  const char* apraksts = id < APRAKSTU_SKAITS ? APRAKSTI[id] : "";
+  int w1 = 0, w2 = 0, h = 0;
+  TTF_SizeText(font2, m->vards, &w1, &h);
+  TTF_SizeText(font2, apraksts, &w2, NULL);
+  const int w = (w1 > w2 ? w1 : w2) + 12, augsts = 2 * h + 10;
+  if (x + w > screen->w) x = screen->w - w;
+  if (y + augsts > screen->h) y = screen->h - augsts;
+  if (y < 0) y = 0;
+  SDL_Rect mala = {(Sint16)x, (Sint16)y, (Uint16)w, (Uint16)augsts};
+  SDL_FillRect(screen, &mala, SDL_MapRGB(screen->format, 214, 170, 92));
+  SDL_Rect iekss = {(Sint16)(x + 1), (Sint16)(y + 1), (Uint16)(w - 2), (Uint16)(augsts - 2)};
+  SDL_FillRect(screen, &iekss, SDL_MapRGB(screen->format, 30, 26, 24));
+  ZiimeeTekstuL(screen, font2, (unsigned)(x + 6), (unsigned)(y + 4), m->vards, 255, 236, 180);
+  if (*apraksts)
+    ZiimeeTekstuL(screen, font2, (unsigned)(x + 6), (unsigned)(y + 5 + h), apraksts, 230, 230,
+                  230);
+}
+
 // The panel's group of a slot: empty slots (and IDs without a type) are group 0.
 unsigned Grupa(const Inventars_V2::InvLieta& l) {
   if (l.ID == 0) return 0;
@@ -59,10 +108,7 @@ void ZimetMantu(unsigned id, int skaits, int x, int y) {
   if (!m || !m->inv_bilde) return;
   Zimet(m->inv_bilde, x, y);
   if (skaits == 0) return;
-  char teksts[16];
-  snprintf(teksts, sizeof(teksts), "%i", skaits);
-  ZiimeeTekstuR(screen, font, (unsigned)(x + m->inv_bilde->w), (unsigned)y, teksts, 255, 255,
-                255);
+  ZimetSkaitu(skaits, x + m->inv_bilde->w, y);
 }
 
 // How far up the next item of a column goes: the picture's height less the overlap, or the
@@ -129,11 +175,7 @@ void Inventars_V2::Apkalpot(int x, int y, unsigned char poga) {
     const InvLieta l = AtgriestLietu(aktiva_lieta);
     ZimetMantu(aktiva_lieta, 0, AKTIVA_X, AKTIVA_Y);
     const Manta* m = AtgriestLietasTipu(aktiva_lieta);
-    if (l.skaits > 0 && m && m->inv_bilde) {
-      char teksts[16];
-      snprintf(teksts, sizeof(teksts), "%i", l.skaits);
-      ZiimeeTekstuR(screen, font, AKTIVA_SKAITS_X, AKTIVA_SKAITS_Y, teksts, 255, 255, 255);
-    }
+    if (l.skaits > 0 && m && m->inv_bilde) ZimetSkaitu(l.skaits, AKTIVA_SKAITS_X, AKTIVA_SKAITS_Y);
   }
   // Without its pictures the panel neither shows nor chooses anything.
   if (!ieladets) return;
@@ -142,6 +184,8 @@ void Inventars_V2::Apkalpot(int x, int y, unsigned char poga) {
   atverts = KurKursors(x, y, atverts, g, m) != 0;
   // The recently chosen entry of the group under the pointer, if it names one.
   const bool ir_grupa = g >= 1 && g <= NESEN_VIETAS - 1;
+  unsigned raditais = 0;  // the item under the pointer, explained after the panel is drawn
+  int raditais_x = 0, raditais_y = 0;
 
   if (atverts) {
     Zimet(S_valja, PANELA_X, PANELA_Y);
@@ -160,7 +204,12 @@ void Inventars_V2::Apkalpot(int x, int y, unsigned char poga) {
           int my = MANTA_Y, k = 1;
           for (int s = 0; s < RADITAS_VIETAS; s++) {
             if (soma[s].ID == 0 || Grupa(soma[s]) != q) continue;
-            if (k == m) Zimet(S_iezimets_fons, px + MANTA_X, my);
+            if (k == m) {
+              Zimet(S_iezimets_fons, px + MANTA_X, my);
+              raditais = soma[s].ID;
+              raditais_x = px + KABATA + 2;
+              raditais_y = my;
+            }
             ZimetMantu(soma[s].ID, soma[s].skaits, px + MANTA_X, my);
             my -= Solis(soma[s].ID);
             if (k == m && poga != 0) {
@@ -184,13 +233,19 @@ void Inventars_V2::Apkalpot(int x, int y, unsigned char poga) {
       const unsigned id = nesen_lietots[e];
       if (id == 0) continue;
       const int nx = NESENS_X + KABATA * e;
-      if (g - 1 == e && m == 0) Zimet(S_iezimets_fons, nx, NESENS_Y);
+      if (g - 1 == e && m == 0) {
+        Zimet(S_iezimets_fons, nx, NESENS_Y);
+        raditais = id;
+        raditais_x = nx + KABATA;
+        raditais_y = NESENS_Y - 30;
+      }
       ZimetMantu(id, AtgriestLietu(id).skaits, nx, NESENS_Y);
     }
   } else {
     Zimet(S_ciet, PANELA_X, PANELA_Y);
   }
   Zimet(S_veseliba, VESELIBA_X, VESELIBA_Y);
+  if (raditais != 0) ZimetPaskaidrojumu(raditais, raditais_x, raditais_y);
 
   if (poga != 0 && atverts) atverts = false;
 }

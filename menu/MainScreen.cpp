@@ -1,6 +1,9 @@
 // The main screen: the main menu, the message, level-won and level-lost panels.
 #include <SDL_ttf.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "menu/Menu.h"
 #include "shell/globali.h"
 #include "shell/ierices.h"
@@ -38,6 +41,18 @@ const FonaVieta FONI[] = {
 };
 
 const int RINDAS_SOLIS = 11;
+const Uint32 KLIKSKA_PAUZE_MS = 500;
+const int PANELA_X = 237, PANELA_Y = 190, PANELA_W = 326, PANELA_H = 221;
+const int UZ_PRIEKSU = 60;  // how far ahead of the digger his way counts as in sight
+
+bool IrPanelis(unsigned ekrans) { return ekrans >= 3 && ekrans <= 5; }
+
+// Distance from (x, y) to the nearest pixel of the rectangle; 0 inside it.
+double AttalumsLidz(double x, double y, int rx, int ry, int rw, int rh) {
+  const double dx = x < rx ? rx - x : (x > rx + rw ? x - rx - rw : 0);
+  const double dy = y < ry ? ry - y : (y > ry + rh ? y - ry - rh : 0);
+  return std::sqrt(dx * dx + dy * dy);
+}
 const unsigned CENTRS_X = 400;
 const int ZINJAS_Y = 260;     // the message panel
 const int ZINJAS_Y_BEIGU = 284;  // the level-won and level-lost panels
@@ -84,6 +99,8 @@ void MainScreen::ReceiveInput(SDL_Event& notikums) {
                      &bt_close,   &bt_nextlevel, &bt_restartlevel};
   for (Button* b : visas) b->Update(x, y, 0);
   if (notikums.type != SDL_MOUSEBUTTONUP || notikums.button.button != SDL_BUTTON_LEFT) return;
+  // A panel not yet seen, or seen only for a moment, takes no click.
+  if (IrPanelis(selected_screen) && PanelisGaida(ierices.Tagad())) return;
   // Each button that gives its code is un-hovered at once, so a later page does not open
   // with a button lit that the pointer left long ago.
   auto Dot = [this](Button& b, unsigned kods) {
@@ -104,7 +121,11 @@ void MainScreen::ReceiveInput(SDL_Event& notikums) {
   }
 }
 
-unsigned MainScreen::Update(unsigned, SDL_Surface* merkis) {
+unsigned MainScreen::Update(unsigned laiks, SDL_Surface* merkis) {
+  if (selected_screen != paradits) {
+    paradits = selected_screen;
+    paradits_no = laiks;
+  }
   switch (selected_screen) {
     case 1:
       bgi_main.Blit(merkis);
@@ -117,21 +138,62 @@ unsigned MainScreen::Update(unsigned, SDL_Surface* merkis) {
     case 3:
       bgi_target.Blit(merkis);
       bt_close.Blit(merkis);
-      PrintMessage(merkis, CENTRS_X, ZINJAS_Y, text);
+      PrintMessage(merkis, CENTRS_X, ZINJAS_Y + panela_dy, text);
       break;
     case 4:
       bgi_win.Blit(merkis);
-      PrintMessage(merkis, CENTRS_X, ZINJAS_Y_BEIGU, text);
+      PrintMessage(merkis, CENTRS_X, ZINJAS_Y_BEIGU + panela_dy, text);
       bt_nextlevel.Blit(merkis);
       break;
     case 5:
       bgi_lost.Blit(merkis);
-      PrintMessage(merkis, CENTRS_X, ZINJAS_Y_BEIGU, text);
+      PrintMessage(merkis, CENTRS_X, ZINJAS_Y_BEIGU + panela_dy, text);
       bt_restartlevel.Blit(merkis);
       break;
     default: break;
   }
   return action;
+}
+
+void MainScreen::NovietotPanelus(int dx, int dy) {
+  panela_dx = dx;
+  panela_dy = dy;
+  for (const FonaVieta& f : FONI)
+    if (f.fons != &MainScreen::bgi_main) {
+      (this->*(f.fons)).rect.x = (Sint16)(f.x + dx);
+      (this->*(f.fons)).rect.y = (Sint16)(f.y + dy);
+    }
+  for (const PogasVieta& p : POGAS)
+    if (p.poga == &MainScreen::bt_close || p.poga == &MainScreen::bt_nextlevel ||
+        p.poga == &MainScreen::bt_restartlevel) {
+      (this->*(p.poga)).rect.x = (Sint16)(p.x + dx);
+      (this->*(p.poga)).rect.y = (Sint16)(p.y + dy);
+    }
+}
+
+bool MainScreen::PanelisGaida(Uint32 tagad) const {
+  return paradits != selected_screen || tagad - paradits_no < KLIKSKA_PAUZE_MS;
+}
+
+void PanelaNobide(int x, int y, int virziens, int* dx, int* dy) {
+  // The halves of the window a panel may take, best first when they are equally clear:
+  // above, below, right, left. The status display stays uncovered in each, and the button
+  // below the panel stays on the screen.
+  static const int VIETAS[][2] = {{0, -170}, {0, 140}, {223, 0}, {-117, 0}};
+  const double a = virziens * M_PI / 180.0;
+  const double px = x + UZ_PRIEKSU * std::cos(a), py = y - UZ_PRIEKSU * std::sin(a);
+  double labaka = -1;
+  *dx = *dy = 0;
+  for (const auto& v : VIETAS) {
+    const int rx = PANELA_X + v[0], ry = PANELA_Y + v[1];
+    const double brivs = std::min(AttalumsLidz(x, y, rx, ry, PANELA_W, PANELA_H),
+                                  AttalumsLidz(px, py, rx, ry, PANELA_W, PANELA_H));
+    if (brivs > labaka + 0.5) {
+      labaka = brivs;
+      *dx = v[0];
+      *dy = v[1];
+    }
+  }
 }
 
 void MainScreen::PrintMessage(SDL_Surface* merkis, int, int y, const std::string& zinja) {
@@ -142,7 +204,8 @@ void MainScreen::PrintMessage(SDL_Surface* merkis, int, int y, const std::string
     if (z != '\n') rinda += z;
     if (z == '\n' || i + 1 == zinja.size()) {
       p += RINDAS_SOLIS;
-      if (!rinda.empty()) ZiimeeTekstuC(merkis, font2, CENTRS_X, (unsigned)p, rinda.c_str(), 0, 0, 0);
+      if (!rinda.empty())
+        ZiimeeTekstuC(merkis, font2, CENTRS_X + panela_dx, (unsigned)p, rinda.c_str(), 0, 0, 0);
       rinda.clear();
     }
   }

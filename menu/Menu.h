@@ -74,6 +74,11 @@ class MainScreen {
   BackgroundImage bgi_target;
   BackgroundImage bgi_win;
   BackgroundImage bgi_lost;
+  // The panels (screens 3 to 5) stand moved by this much from the window's middle, so that
+  // they open away from the digger.
+  int panela_dx = 0, panela_dy = 0;
+  unsigned paradits = 1;    // the screen drawn last
+  Uint32 paradits_no = 0;  // when it was first drawn
 
   // Places and loads every widget; starts on the main menu with action 1.
   MainScreen();
@@ -84,14 +89,23 @@ class MainScreen {
   // Hovering for every event, and a left-button release over a button sets its action.
   // Does nothing while the game is played (screen 0).
   void ReceiveInput(SDL_Event& notikums);
-  // Draws the shown screen; returns action.
+  // Draws the shown screen; returns action. laiks (ms) marks when a screen is first shown.
   unsigned Update(unsigned laiks, SDL_Surface* merkis);
+  // Moves the three panels and their buttons by (dx, dy) from their places in the middle.
+  void NovietotPanelus(int dx, int dy);
+  // A panel ignores clicks until it has been seen for a moment: a click meant for the
+  // walk must not close it unread.
+  bool PanelisGaida(Uint32 tagad) const;
   // Lines of the message 11 pixels apart, the first at y, each centred on x = 400.
   void PrintMessage(SDL_Surface* merkis, int x, int y, const std::string& zinja);
   // One line of UTF-8 text centred on x, top at y.
   void ZiimeeTekstuC(SDL_Surface* merkis, TTF_Font* f, unsigned x, unsigned y,
                      const char* teksts, unsigned r, unsigned g, unsigned b);
 };
+
+// Where a panel goes, as its move from the middle, so that it covers least of the digger
+// standing at screen (x, y) and of the way ahead along his heading (degrees).
+void PanelaNobide(int x, int y, int virziens, int* dx, int* dy);
 
 // The opening slides: five holds, each cross-faded into the next.
 class Intro {

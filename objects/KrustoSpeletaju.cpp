@@ -1,7 +1,10 @@
 // What touching an object does to the digger, by the object's class number.
+#include <algorithm>
+
 #include "digger/racejs.h"
 #include "menu/Menu.h"
 #include "objects/PakuMgr.h"
+#include "shell/gaita.h"
 #include "shell/globali.h"
 
 namespace {
@@ -12,6 +15,8 @@ const unsigned KLASE_KONTROLPUNKTS = 31;
 const unsigned KLASE_BATERIJA = 32;
 const unsigned EKRANS_ZINJA = 3;
 const unsigned EKRANS_UZVARA = 4;
+const unsigned PAZINOJUMS_MS = 4000;
+const char* const VESELS = "Racejs ir vesels: aptiecina paliek vieta, kamer bus vajadziga";
 
 void RaditZinju(const std::string& zinja, unsigned ekrans) {
   mainmenu->text = zinja;
@@ -28,7 +33,12 @@ void KrustoSpeletaju(PakuMenedzeris::Pk* paka, PakuMenedzeris* mgr) {
     pirmais->inv2.IevietotLietu(klase, (int)paka->vertiba, false);
     mgr->DzestPaku(paka);
   } else if (klase == KLASE_VESELIBA) {
-    if (pirmais->Veseliba >= 100.0f) return;
+    if (pirmais->Veseliba >= 100.0f) {
+      // The kit stays for later; say so once, or it looks broken.
+      if (!teikts_vesels) Pazinot(VESELS, PAZINOJUMS_MS);
+      teikts_vesels = true;
+      return;
+    }
     const float jauna = pirmais->Veseliba + (float)paka->vertiba;
     pirmais->Veseliba = jauna > 100.0f ? 100.0f : jauna;
     mgr->DzestPaku(paka);
@@ -40,8 +50,17 @@ void KrustoSpeletaju(PakuMenedzeris::Pk* paka, PakuMenedzeris* mgr) {
     mgr->DzestPaku(paka);
   } else if (klase == KLASE_KONTROLPUNKTS) {
     if (mainmenu->selected_screen != 0) return;
-    if (!paka->zinja.empty()) RaditZinju(paka->zinja, EKRANS_ZINJA);
+    std::string zinja = paka->zinja;
     mgr->DzestPaku(paka);
+    if (zinja.empty()) {
+      // A point taken in silence leaves the player unsure that it counted.
+      // Points added by hand, not loaded, still count.
+      const unsigned palika = (unsigned)mgr->kontrolpunkti.size();
+      const unsigned kopa = std::max(mgr->kontrolpunktu_kopa, palika + 1);
+      const unsigned panemti = kopa - palika;
+      zinja = "Kontrolpunkts " + std::to_string(panemti) + " / " + std::to_string(kopa);
+    }
+    RaditZinju(zinja, EKRANS_ZINJA);
   } else if (klase == KLASE_BATERIJA) {
     // Seconds to milliseconds in wrapping 32-bit arithmetic, as the field holds them.
     const uint32_t ms = paka->vertiba * 1000u;

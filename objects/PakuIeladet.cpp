@@ -149,7 +149,10 @@ static void IeladetPaku(PakuMenedzeris* mgr, CFGNode* n) {
   AtslegasSkaitlis(n, "radius", pk->radiuss);
   AtslegasTeksts(n, "message", pk->zinja);
   mgr->PievienotPaku(pk);
-  if (pk->klasses_id == 31) mgr->kontrolpunkti.push_back(pk);
+  if (pk->klasses_id == 31) {
+    mgr->kontrolpunkti.push_back(pk);
+    mgr->kontrolpunktu_kopa++;
+  }
 }
 
 bool PakuMenedzeris::IeladetPakasNoFaila(std::string cels) {

@@ -56,6 +56,7 @@ void PakuMenedzeris::DzestPakas() {
     pk = nullptr;
   }
   kontrolpunkti.clear();
+  kontrolpunktu_kopa = 0;
   if (staigas > 0)
     ir_tuksas_vietas = true;
   else

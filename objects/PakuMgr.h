@@ -42,6 +42,7 @@ class PakuMenedzeris {
   std::vector<Sv*> sekvences;      // load order
   std::list<Pk*> pakas;            // load order = drawing and testing order
   std::list<Pk*> kontrolpunkti;    // the class-31 records of pakas, not owned twice
+  unsigned kontrolpunktu_kopa = 0;  // control points loaded since the objects were emptied
   Funktors funktors = nullptr;
   // Pixels of the sequence pictures loaded since the last DzestVisu: a level's strips stay
   // within their budget together, not only one by one.

@@ -30,6 +30,8 @@ bool IeladetSpelei(SpelesCikls& c, const std::string& cels) {
     L1->sak.y = 0;
     SkatsUzRaceju(c.skats, *L1, *pirmais);
     L1->ParindeksetAptiekas();
+    pazinojums.clear();
+    teikts_vesels = false;
     return true;
   }
   if (c.neieladejas != cels || c.neieladejas.empty()) {
@@ -43,16 +45,37 @@ bool IeladetSpelei(SpelesCikls& c, const std::string& cels) {
 }
 
 void PulkstenaTeksts(char* kur, unsigned izmers, unsigned sekundes) {
-  snprintf(kur, izmers, "%i:%i", (int)((sekundes / 60) % 60), (int)(sekundes % 60));
+  // Seconds always in two digits: "1:07", never "1:7".
+  snprintf(kur, izmers, "%u:%02u", (sekundes / 60) % 60, sekundes % 60);
 }
 
 void ZimetPulksteni(SpelesCikls& c) {
+  TTF_Font* f = pfont ? pfont : font;
   const unsigned limenja = (ierices.Tagad() - limenja_sakums) / 1000u;
   PulkstenaTeksts(c.sk, sizeof(c.sk), limenja);
-  ZiimeeTekstuL(screen, font, 60, 27, c.sk, 0, 0, 0);
+  ZiimeeTekstuL(screen, f, 60, 27, c.sk, 0, 0, 0);
   const int baterijas = pirmais->baterijas / 1000;
   PulkstenaTeksts(c.sk, sizeof(c.sk), (unsigned)baterijas);
-  ZiimeeTekstuC(screen, font, 34, 125, c.sk, 0, 0, 0);
+  ZiimeeTekstuC(screen, f, 34, 125, c.sk, 0, 0, 0);
+}
+
+void ZimetPazinojumu() {
+  if (pazinojums.empty()) return;
+  if ((Sint32)(ierices.Tagad() - pazinojums_lidz) >= 0) {
+    pazinojums.clear();
+    return;
+  }
+  // White on a dark band across the top of the field, clear of the health box.
+  int w = 0, h = 0;
+  if (!font2 || TTF_SizeText(font2, pazinojums.c_str(), &w, &h) != 0) return;
+  SDL_Rect josla = {(Sint16)(400 - w / 2 - 10), 6, (Uint16)(w + 20), (Uint16)(h + 8)};
+  SDL_FillRect(screen, &josla, SDL_MapRGB(screen->format, 24, 20, 18));
+  ZiimeeTekstuC(screen, font2, 400, 10, pazinojums.c_str(), 250, 236, 200);
+}
+
+void Pazinot(const std::string& teksts, unsigned ms) {
+  pazinojums = teksts;
+  pazinojums_lidz = ierices.Tagad() + ms;
 }
 
 void ZimetSpelesKursoru(SpelesCikls& c) {
@@ -68,6 +91,17 @@ void ZimetSpelesKursoru(SpelesCikls& c) {
 bool PeleUzRaceja(int dx, int dy) {
   const long long att = 15;
   return (long long)dx * dx + (long long)dy * dy < (att + att) * att;
+}
+
+void NovietotPaneli() {
+  if (!mainmenu || mainmenu->paradits == mainmenu->selected_screen) return;
+  const unsigned e = mainmenu->selected_screen;
+  if (e < 3 || e > 5) return;
+  int dx = 0, dy = 0;
+  const float puse = 10.5f;  // the digger's centre in his 21-pixel box
+  PanelaNobide((int)(pirmais->pozx + puse) - L1->sak.x, (int)(pirmais->pozy + puse) - L1->sak.y,
+               pirmais->virziens, &dx, &dy);
+  mainmenu->NovietotPanelus(dx, dy);
 }
 
 void ParbauditBeigas() {

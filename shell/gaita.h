@@ -16,6 +16,12 @@ bool IeladetSpelei(SpelesCikls& c, const std::string& cels);
 
 // Frame step 15: the level clock at (60, 27) and the battery clock centred on x 34.
 void ZimetPulksteni(SpelesCikls& c);
+// A one-line notice over the field's top for ms milliseconds, and its drawing each frame.
+void Pazinot(const std::string& teksts, unsigned ms);
+void ZimetPazinojumu();
+// Before the main screen draws: a panel just opened goes where it covers least of the
+// digger and his way ahead.
+void NovietotPaneli();
 // Frame step 16: the arrow over an open panel, else the heading cursor.
 void ZimetSpelesKursoru(SpelesCikls& c);
 // The pointer is on the digger (the heading cursor hides) within dx² + dy² < 450.
@@ -25,7 +31,7 @@ void ParbauditBeigas();
 // Frame step 21: what the main screen's last button asked for.
 void IzpilditDarbibu(SpelesCikls& c);
 
-// The clock text "m:s" of a number of seconds, hours dropped.
+// The clock text "m:ss" of a number of seconds, hours dropped.
 void PulkstenaTeksts(char* kur, unsigned izmers, unsigned sekundes);
 
 // The two loss messages.

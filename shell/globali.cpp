@@ -5,6 +5,7 @@ SDL_Surface* screen = NULL;
 TTF_Font* font = NULL;
 TTF_Font* font2 = NULL;
 TTF_Font* hfont = NULL;
+TTF_Font* pfont = NULL;
 
 Laukums* L1 = NULL;
 Speletajs* pirmais = NULL;
@@ -14,3 +15,7 @@ std::string limenis = "map/intro.cfg";
 std::string nakamais_limenis;
 bool spele_palaista = false;
 Uint32 limenja_sakums = 0;
+
+std::string pazinojums;
+Uint32 pazinojums_lidz = 0;
+bool teikts_vesels = false;

@@ -61,6 +61,7 @@ void AtvertFontus() {
     exit(1);
   }
   font2 = TTF_OpenFont("dustismo_bold.TTF", 12);
+  pfont = TTF_OpenFont("dustismo_bold.ttf", 15);
 }
 
 void AtvertEkranu(int argc, char** argv) {
@@ -256,6 +257,7 @@ void Kadrs(SpelesCikls& c) {
     pirmais->inv2.Apkalpot(0, 0, pogas);
   pirmais->Veseljoties();                                       // 14
   ZimetPulksteni(c);                                            // 15
+  ZimetPazinojumu();
   if (Ekrans() == 0) ZimetSpelesKursoru(c);                     // 16
   c.laiks = raamji(ierices.Tagad());                            // 17
   if (Ekrans() == 0) pirmais->baterijas -= c.laiks;             // 18
@@ -265,6 +267,7 @@ void Kadrs(SpelesCikls& c) {
   ierices.Gulet((Uint32)c.gaidit);
   ParbauditBeigas();                                            // 20
   if (Ekrans() != 0) IzpilditDarbibu(c);                        // 21
+  NovietotPaneli();                                             // away from the digger
   mainmenu->Update(ierices.Tagad(), screen);                    // 22
   if (Ekrans() != 0) {                                          // 23
     ierices.Pele(&c.pelex, &c.peley);

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "digger/racejs.h"
 #include "menu/Menu.h"
 #include "objects/PakuMgr.h"
@@ -39,6 +42,11 @@ class LevelScenario : public ::testing::Test {
     PushEvent(SDL_MOUSEMOTION, 0, 0);
     PushEvent(SDL_MOUSEBUTTONUP, 0, SDL_BUTTON_LEFT);
     return Frames(1);
+  }
+  // Clicks the middle of a panel's button once the panel takes clicks.
+  std::string ClickWhenReady(const Button& b) {
+    for (int k = 0; k < 100 && mainmenu->PanelisGaida(now); k++) Frames(1);
+    return Click(b.rect.x + b.rect.w / 2, b.rect.y + b.rect.h / 2);
   }
   // Puts the digger's centre on the object, as a walk there would.
   void Touch(PakuMenedzeris::Pk* pk) {
@@ -78,12 +86,10 @@ TEST_F(LevelScenario, NewGameControlPointsExitAndTheNextLevel) {
     const std::string message = cp->zinja;
     Touch(cp);
     Frames(1);
-    if (!message.empty()) {
-      ASSERT_EQ(mainmenu->selected_screen, 3u) << message;
-      EXPECT_EQ(mainmenu->text, message);
-      Click(400, 420);  // "Aizvert"
-      EXPECT_EQ(mainmenu->selected_screen, 0u);
-    }
+    ASSERT_EQ(mainmenu->selected_screen, 3u) << message;
+    if (!message.empty()) EXPECT_EQ(mainmenu->text, message);
+    ClickWhenReady(mainmenu->bt_close);
+    EXPECT_EQ(mainmenu->selected_screen, 0u);
   }
   exit = FirstOfClass(30);
   ASSERT_NE(exit, nullptr);
@@ -92,7 +98,7 @@ TEST_F(LevelScenario, NewGameControlPointsExitAndTheNextLevel) {
   ASSERT_EQ(mainmenu->selected_screen, 4u);
   const std::string next = nakamais_limenis;
   EXPECT_FALSE(next.empty());
-  out = Click(400, 395);  // "Talak"
+  out = ClickWhenReady(mainmenu->bt_nextlevel);
   EXPECT_NE(out.find("nextlevel: " + next + "\nlimenis ieladets: " + next + "\n"),
             std::string::npos)
       << out;
@@ -110,10 +116,53 @@ TEST_F(LevelScenario, ALampThatRunsOutLosesAndRestartReloads) {
   ASSERT_EQ(mainmenu->selected_screen, 5u);
   EXPECT_EQ(mainmenu->text, TUMSAS_ZINJA);
   EXPECT_FALSE(spele_palaista);
-  std::string out = Click(400, 395);  // "Parspelet"
+  std::string out = ClickWhenReady(mainmenu->bt_restartlevel);
   EXPECT_NE(out.find("limenis ieladets: map/intro.cfg\n"), std::string::npos) << out;
   EXPECT_EQ(mainmenu->selected_screen, 0u);
   EXPECT_TRUE(spele_palaista);
   EXPECT_FLOAT_EQ(pirmais->pozx, startX);
   EXPECT_GT(pirmais->baterijas, 1000);
+}
+
+TEST_F(LevelScenario, APanelOpensAwayFromTheDiggerAndTakesNoClickAtOnce) {
+  Click(178, 546);
+  ASSERT_EQ(mainmenu->selected_screen, 0u);
+  struct {
+    float x, y;  // the digger's box on the unscrolled first level
+    int virziens;
+    double clear;  // at least this far from the panel: his centre and his way ahead
+  } cases[] = {{150, 150, 0, 100}, {600, 120, 180, 100}, {150, 450, 90, 100},
+               {620, 470, 270, 100}, {390, 290, 0, 50}, {390, 290, 90, 50}};
+  for (auto& k : cases) {
+    SCOPED_TRACE(testing::Message() << k.x << "," << k.y << " heading " << k.virziens);
+    pirmais->pozx = k.x;
+    pirmais->pozy = k.y;
+    pirmais->virziens = k.virziens;
+    mainmenu->text = "Zinja";
+    mainmenu->selected_screen = 3;
+    Frames(1);
+    const SDL_Rect r = mainmenu->bgi_target.rect;
+    const double cx = k.x + 10.5, cy = k.y + 10.5;
+    const double a = k.virziens * M_PI / 180;
+    for (double ahead : {0.0, 40.0}) {
+      const double px = cx + ahead * cos(a), py = cy - ahead * sin(a);
+      const double dx = std::max({r.x - px, 0.0, px - (r.x + r.w)});
+      const double dy = std::max({r.y - py, 0.0, py - (r.y + r.h)});
+      EXPECT_GE(std::hypot(dx, dy), k.clear) << "ahead " << ahead;
+    }
+    // The button moved with the panel: a click at once, or in its first half second, is
+    // taken for the walk's; the panel stays.
+    const SDL_Rect b = mainmenu->bt_close.rect;
+    EXPECT_EQ(b.x - r.x, 348 - 237);
+    EXPECT_EQ(b.y - r.y, 387 - 190);
+    EXPECT_LE(b.y + b.h, 600);
+    Click(b.x + b.w / 2, b.y + b.h / 2);
+    EXPECT_EQ(mainmenu->selected_screen, 3u);
+    now += 400;
+    Click(b.x + b.w / 2, b.y + b.h / 2);
+    EXPECT_EQ(mainmenu->selected_screen, 3u);
+    now += 150;
+    Click(b.x + b.w / 2, b.y + b.h / 2);
+    EXPECT_EQ(mainmenu->selected_screen, 0u);
+  }
 }

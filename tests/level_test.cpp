@@ -179,7 +179,8 @@ TEST_F(Levels, ContactRulesByClass) {
       {"class 11 does nothing", 50, 11, 2, "", 0, false, 50, 1, 0, "old", 0},
       {"control point shows its message", 50, 31, 0, "Sveiks", 0, true, 50, 1, 3, "Sveiks", 0},
       {"control point waits for the panel", 50, 31, 0, "Sveiks", 3, false, 50, 1, 3, "old", 0},
-      {"silent control point", 50, 31, 0, "", 0, true, 50, 1, 0, "old", 0},
+      {"control point without a message counts", 50, 31, 0, "", 0, true, 50, 1, 3,
+       "Kontrolpunkts 1 / 1", 0},
       {"exit keeps the old text", 50, 30, 0, "", 0, true, 50, 1, 4, "old", 0},
       {"exit with its message", 50, 30, 0, "Izeja", 0, true, 50, 1, 4, "Izeja", 0},
       {"exit waits for a panel", 50, 30, 0, "Izeja", 3, false, 50, 1, 3, "old", 0},
@@ -211,7 +212,12 @@ TEST_F(Levels, ContactRulesByClass) {
   Obj(31, 0, "");
   KrustoSpeletaju(exit, &mgr);
   EXPECT_EQ(mainmenu->selected_screen, 0u);
-  while (!mgr.kontrolpunkti.empty()) KrustoSpeletaju(mgr.kontrolpunkti.front(), &mgr);
+  mgr.kontrolpunktu_kopa = 2;
+  for (const char* text : {"Kontrolpunkts 1 / 2", "Kontrolpunkts 2 / 2"}) {
+    KrustoSpeletaju(mgr.kontrolpunkti.front(), &mgr);
+    EXPECT_EQ(mainmenu->text, text);
+    mainmenu->selected_screen = 0;
+  }
   KrustoSpeletaju(exit, &mgr);
   EXPECT_EQ(mainmenu->selected_screen, 4u);
   EXPECT_TRUE(mgr.pakas.empty());
@@ -237,8 +243,9 @@ TEST(PlayFlow, ClockTexts) {
   struct {
     unsigned seconds;
     const char* text;
-  } cases[] = {{0, "0:0"}, {65, "1:5"}, {100, "1:40"}, {3599, "59:59"}, {3600, "0:0"},
-               {4294967295u, "28:15"}};
+  } cases[] = {{0, "0:00"},     {5, "0:05"},     {65, "1:05"},          {67, "1:07"},
+               {100, "1:40"},  {300, "5:00"},   {3599, "59:59"},       {3600, "0:00"},
+               {3605, "0:05"}, {4294967295u, "28:15"}};
   char sk[16];
   for (auto& k : cases) {
     PulkstenaTeksts(sk, sizeof(sk), k.seconds);

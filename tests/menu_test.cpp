@@ -137,6 +137,8 @@ TEST_F(Menu, ALeftReleaseOverAButtonGivesItsActionOnItsScreenOnly) {
   MainScreen m;
   for (auto& k : cases) {
     m.selected_screen = k.screen;
+    m.paradits = k.screen;  // a panel seen long enough to take a click
+    m.paradits_no = ierices.Tagad() - 1000;
     m.action = 99;
     mouseX = k.x;
     mouseY = k.y;

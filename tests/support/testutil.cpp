@@ -117,7 +117,7 @@ int EndGame(SpelesCikls& c) {
   L1 = NULL;
   delete pirmais;
   pirmais = NULL;
-  TTF_Font** fonts[] = {&font, &font2, &hfont};
+  TTF_Font** fonts[] = {&font, &font2, &hfont, &pfont};
   for (TTF_Font** f : fonts) {
     if (*f) TTF_CloseFont(*f);
     *f = NULL;

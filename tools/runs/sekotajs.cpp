@@ -10,10 +10,10 @@
 #include "objects/PakuMgr.h"
 #include "shell/gaita.h"
 #include "shell/globali.h"
+#include "shell/ierices.h"
 
 namespace {
 
-const int POGA_X = 400, POGA_Y = 420;  // the message panel's close button
 const unsigned EKRANS_ZINJA = 3, EKRANS_UZVARA = 4, EKRANS_ZAUDETS = 5;
 const float PIETIEK = 2.0f;  // catching up ends this near the old place
 const float STAVET = 1.5f;   // nearer than this to the point followed he stands
@@ -261,7 +261,13 @@ void Sekotajs::SkatsNo(size_t k) {
 void Sekotajs::Aizvert() {
   // The left release over the button closes the panel, and ends a walk with it.
   Skats(false);
-  Spert(POGA_X, POGA_Y, c.kustiba != 0, {Poga(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT)}, 0);
+  // The panel opens away from the digger, so its button is wherever it was placed; and it
+  // takes no click in its first moments, so the pointer waits on the button till then.
+  const SDL_Rect& r = mainmenu->bt_close.rect;
+  const int x = r.x + r.w / 2, y = r.y + r.h / 2;
+  while (!Beidzies() && Ekrans() == EKRANS_ZINJA && mainmenu->PanelisGaida(ierices.Tagad()))
+    Spert(x, y, c.kustiba != 0, {}, 0);
+  Spert(x, y, c.kustiba != 0, {Poga(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT)}, 0);
   panelji++;
 }
 

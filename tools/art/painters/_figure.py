@@ -25,13 +25,13 @@ def outline(img, colour, solid=110):
     return ring
 
 
-def cone(size, origin, angle, length, spread, colour, peak):
+def cone(size, origin, angle, length, spread, colour, peak, falloff=1.25):
     """A light cone on a transparent canvas of `size`: from `origin` along `angle` (degrees,
     y down), `length` long, half-width `spread` degrees; alpha `peak` at the lamp fading to
-    nothing at the far end and at the sides."""
+    nothing at the far end and at the sides, the faster the larger `falloff`."""
     if peak <= 2:
         return Image.new("RGBA", size, (0, 0, 0, 0))
-    key = (size, origin, angle, length, spread, colour, peak)
+    key = (size, origin, angle, length, spread, colour, peak, falloff)
     got = _CONES.get(key)
     if got is not None:
         return got.copy()
@@ -39,7 +39,7 @@ def cone(size, origin, angle, length, spread, colour, peak):
     ln = int(length)
     # distance falloff: the radial gradient is 0 at its centre and 255 at its rim
     radial = Image.radial_gradient("L").resize((2 * ln, 2 * ln), Image.BILINEAR)
-    near = radial.point(lambda v: int(255 * max(0.0, 1.0 - v / 255.0) ** 1.25))
+    near = radial.point(lambda v: int(255 * max(0.0, 1.0 - v / 255.0) ** falloff))
     dist = Image.new("L", size, 0)
     dist.paste(near, (int(ox - ln), int(oy - ln)))
     wedge = Image.new("L", size, 0)

@@ -3,7 +3,10 @@
 The figure is seen from above, since it turns to every heading: white helmet with its lamp,
 high-visibility orange shoulders with reflective bands, gloved hands, boots and the lamp's
 battery on its back, a one-pixel dark outline round it all and a soft translucent light
-cone ahead. Every cell holds it centred on the centre of the square scratch picture it is
+cone ahead. The lamp is a yellow spot on the white helmet and its beam is strong near it:
+at 25 pixels they, and the item carried ahead in the walking sheets, show the heading.
+
+Every cell holds the figure centred on the centre of the square scratch picture it is
 copied into (12.5 for the 25 scratch, 19 for the 38 scratch), because the game turns the
 scratch about that centre by quarter turns. Column c faces 270 - 10c degrees.
 
@@ -20,6 +23,7 @@ from PIL import Image, ImageChops, ImageDraw
 import artlib
 from artlib import SS
 from painters import _figure as fig
+from painters import _spridz as spr
 
 OUTLINE = (20, 16, 14, 255)
 SEAM = (74, 40, 22, 255)           # lines between parts inside the outline
@@ -44,16 +48,22 @@ STEEL_LIGHT = (236, 240, 244, 255)
 STEEL_DARK = (108, 116, 126, 255)
 WOOD = (178, 122, 64, 255)
 WOOD_DARK = (120, 78, 40, 255)
+WOOD_GRAIN = (214, 164, 104, 255)
 JACK = (186, 36, 32, 255)          # the pneumatic pick's body, apart from the orange vest
 JACK_DARK = (120, 22, 20, 255)
 HOSE = (44, 44, 50, 255)
+HOSE_GREY = (62, 62, 70, 255)      # the carried hose: still dark, but apart from the tunnel
+HOSE_LIGHT = (112, 112, 124, 255)
+FUSE_CORD = (214, 196, 150, 255)   # pale, so the short fuse shows on tunnel and on earth
+STICK = (228, 50, 36, 255)         # the dynamite's red, brighter than on the item pictures
 DIRT = (150, 104, 60, 255)
 DIRT_LIGHT = (196, 150, 98, 255)
 LIGHT = (255, 238, 176)
 
 SCALE = 1.08            # the standing figure's units to scratch pixels
 LAMP_X = 4.3            # lamp on the helmet's front, pixels ahead of the centre
-CONE_PEAK = 165         # alpha of the light next to the lamp
+CONE_PEAK = 225         # alpha of the light next to the lamp
+CONE_FALLOFF = 0.85     # how soon it fades: slowly, so the beam marks the heading
 
 
 class Poza:
@@ -66,6 +76,8 @@ class Poza:
         self.lampa = 1.0        # lamp brightness 0..1
         self.konuss = 12.0      # how far from the centre the light reaches
         self.rikis = None       # tool: (kind, phase)
+        self.nes = None         # item carried ahead while walking: a key of CARRY
+        self.svars = 0.0        # how far the carried item sways ahead with the stride
         self.gul = False        # lying (dead)
 
 
@@ -117,16 +129,20 @@ def _helmet(pen, turn):
     # ridge from back to front
     pen.line([(-3.0 * ca, -3.0 * sa), (2.4 * ca, 2.4 * sa)], HELMET_SHADE, 0.7)
     lx, ly = LAMP_X * ca, LAMP_X * sa
-    pen.ell(lx - 0.6 * ca, ly - 0.6 * sa, 1.7, 1.7, LAMP_CASE, edge=OUTLINE)
+    pen.ell(lx - 0.6 * ca, ly - 0.6 * sa, 1.9, 1.9, LAMP_CASE, edge=OUTLINE)
     return lx, ly
 
 
 def _lamp_face(pen, fx, lx, ly, power):
-    col = (150, 146, 132, 255) if power < 0.05 else (255, int(214 + 38 * power),
-                                                     int(150 + 74 * power), 255)
-    pen.ell(lx, ly, 1.05, 1.05, col, edge=None)
-    if power >= 0.05:
-        fx.ell(lx, ly, 2.1, 2.1, LIGHT + (int(120 * power),), edge=None)
+    """A warm yellow ring round a white-hot core, so that the lamp stands apart from the
+    white helmet behind it and marks the front."""
+    if power < 0.05:
+        pen.ell(lx, ly, 1.2, 1.2, (150, 146, 132, 255), edge=None)
+        return
+    pen.ell(lx, ly, 1.45, 1.45, (255, int(180 + 40 * power), int(110 - 60 * power), 255),
+            edge=None)
+    fx.ell(lx, ly, 2.1, 2.1, LIGHT + (int(100 * power),), edge=None)
+    fx.ell(lx, ly, 0.6, 0.6, (255, 255, 240, int(255 * power)), edge=None)
 
 
 def _spade(pen, phase):
@@ -208,6 +224,84 @@ def _pneumo(pen, under, phase):
     return [(x0, -3.9 + sy), (x0, 3.9 + sy)], (x0 + 9.4, sy)
 
 
+# Carried while walking: held along the right side, over the arm, with the working end
+# ahead and clear of the body, so that the item also marks the heading; the lamp's beam
+# keeps the centre line. Each returns the left and the right hand, and keeps its far end
+# close enough that the outline stays within 12 scratch pixels of the centre in every turn.
+
+
+def _along(rear, front):
+    """Points given as (along, across) in the frame from `rear` towards `front`."""
+    ux, uy = _unit(rear, front)
+
+    def at(s, t=0.0):
+        return (rear[0] + s * ux - t * uy, rear[1] + s * uy + t * ux)
+    return at
+
+
+def _shaft(pen, a, b, w):
+    """A wooden shaft that stands out on the orange vest: dark rim, light grain."""
+    pen.line([a, b], WOOD, w, edge=OUTLINE, ew=0.4)
+    pen.line([a, b], WOOD_GRAIN, w * 0.35)
+
+
+def _carry_spade(pen, under, d):
+    # held along the right side, over the arm, the pointed blade ahead
+    at = _along((-1.6 + d, 5.4), (9.6 + d, 1.6))
+    _shaft(pen, at(0), at(7.6), 1.2)
+    pen.line([at(0, -1.5), at(0, 1.5)], WOOD_DARK, 1.0, edge=OUTLINE, ew=0.4)
+    pen.poly([at(7.1, -2.0), at(7.1, 2.0), at(10.1, 2.0), at(11.5, 0.4), at(11.5, -0.4),
+              at(10.1, -2.0)], STEEL, edge=OUTLINE, ew=0.5)
+    pen.line([at(7.9, -1.0), at(10.3, -1.0)], STEEL_LIGHT, 0.8)
+    pen.line([at(7.1), at(8.0)], STEEL_DARK, 1.3)
+    return [at(5.8), at(1.6)]
+
+
+def _carry_pick(pen, under, d):
+    # handle along the right side in both hands, the head across it ahead
+    at = _along((-1.4 + d, 5.2), (9.2 + d, 1.4))
+    _shaft(pen, at(0), at(10.0), 1.2)
+    half, b = 3.3, 0.9
+    pen.poly([at(9.6 - b, half), at(10.4, 0.5 * half), at(11.0, 0), at(10.4, -0.5 * half),
+              at(9.6 - b, -half), at(8.9, -0.45 * half), at(8.4, 0), at(8.9, 0.45 * half)],
+             STEEL, edge=OUTLINE, ew=0.4)
+    pen.line([at(9.6, 0.6 * half), at(9.6, -0.6 * half)], STEEL_LIGHT, 0.55)
+    return [at(5.6), at(1.6)]
+
+
+def _carry_pneumo(pen, under, d):
+    # T handle at the right side in both hands, red body and steel bit ahead
+    at = _along((2.6 + d, 4.4), (9.6 + d, 1.8))
+    # the air hose runs back along the right side and trails off behind the battery
+    under.line([at(0), at(-1.6, 0.8), (0.0, 6.8), (-4.4, 6.6), (-8.0, 4.7), (-9.4, 2.5)],
+               HOSE_GREY, 0.95, edge=(18, 18, 22, 255), ew=0.35)
+    under.line([(-0.2, 6.5), (-4.4, 6.3), (-8.0, 4.5)], HOSE_LIGHT, 0.3)
+    pen.line([at(0, -2.1), at(0, 2.1)], (70, 72, 80, 255), 1.2, edge=OUTLINE, ew=0.45)
+    pen.poly([at(0.4, -1.9), at(0.4, 1.9), at(5.4, 1.9), at(5.4, -1.9)], JACK, edge=OUTLINE,
+             ew=0.5)
+    pen.line([at(1.5, -1.3), at(1.5, 1.3)], JACK_DARK, 0.8)
+    pen.line([at(2.4, -1.0), at(4.8, -1.0)], (236, 110, 96, 255), 0.6)
+    pen.poly([at(5.4, -0.8), at(6.6, -0.55), at(7.4, 0), at(6.6, 0.55), at(5.4, 0.8)], STEEL,
+             edge=OUTLINE, ew=0.45)
+    return [at(0, -2.0), at(0, 2.0)]
+
+
+def _carry_dynamite(pen, under, d):
+    # one thick stick held out ahead by its end in the right hand, clear of the vest, its
+    # short fuse foremost; plain red with a thin paper rim, since anything pale beside it
+    # blurs into the glove and the light at this size
+    at = _along((4.0 + d, 4.2), (9.1 + d, 0.0))
+    pen.line([at(0), at(4.7)], STICK, 3.0, edge=OUTLINE, ew=0.45)
+    pen.line([at(0.3, -0.8), at(4.3, -0.8)], spr.RED_LIGHT, 0.5)
+    pen.line([at(5.0, -1.0), at(5.0, 1.0)], spr.PAPER, 0.5)
+    pen.line([at(5.3), at(5.8, -0.4), at(6.1, 0.1)], FUSE_CORD, 0.6, edge=OUTLINE, ew=0.3)
+    return [(3.4 + d, -5.6), at(-0.6)]
+
+
+CARRY = {"spade": _carry_spade, "pick": _carry_pick, "pneumo": _carry_pneumo,
+         "dynamite": _carry_dynamite}
+
+
 def _debris(pen, tip, rng, n):
     for _ in range(n):
         a = rng.uniform(-1.2, 1.2)
@@ -251,7 +345,11 @@ def _standing(pen, under, fx, pose, rng):
     for y in (-4.9, 4.9):
         pen.line([(-3.6, y), (1.9, y)], BAND, 1.1)
     hands, tip = pose.rokas, None
-    tool = None
+    tool = carried = None
+    if pose.nes:
+        carried = Image.new("RGBA", pen.img.size, (0, 0, 0, 0))
+        hands = CARRY[pose.nes](_Pen(carried, int(pen.c * 2 / SS), pen.k / SS), under,
+                                pose.svars)
     if pose.rikis:
         tool = Image.new("RGBA", pen.img.size, (0, 0, 0, 0))
         tpen = _Pen(tool, int(pen.c * 2 / SS), pen.k / SS)
@@ -277,8 +375,14 @@ def _standing(pen, under, fx, pose, rng):
                         (255, 255, 255, 90), 0.45)
     for (hx, hy), sy in zip(hands, (-5.9, 5.9)):
         pen.line([(-0.7, sy), (hx, hy)], VEST_DARK, 2.7, edge=SEAM, ew=0.5)
+    if carried is not None:     # over the arms that reach for it, under the head
+        pen.img.alpha_composite(carried)
     lx, ly = _helmet(pen, pose.galva)
     _lamp_face(pen, fx, lx, ly, pose.lampa)
+    if pose.lampa >= 0.05:      # the beam's bright core just ahead of the lamp
+        ux, uy = _unit((0, 0), (lx, ly))
+        fx.line([(lx + 1.0 * ux, ly + 1.0 * uy), (lx + 3.2 * ux, ly + 3.2 * uy)],
+                LIGHT + (int(110 * pose.lampa),), 1.1)
     if tool is not None:
         pen.img.alpha_composite(tool)
     for hx, hy in hands:
@@ -320,7 +424,7 @@ def figure(size, pose, rng):
     (lx, ly), ang = (_lying if pose.gul else _standing)(pen, under, fx, pose, rng)
     reach = pose.konuss - k * math.hypot(lx, ly)
     light = fig.cone(body.size, pen.p(lx, ly), ang, reach * SS, 26.0 if not pose.gul else 22.0,
-                     LIGHT, int(CONE_PEAK * pose.lampa))
+                     LIGHT, int(CONE_PEAK * pose.lampa), CONE_FALLOFF)
     return light, below, body, fxi
 
 
@@ -370,6 +474,17 @@ def _walk_pose(row):
     sw = 1.8 * math.sin(phi)
     pose.rokas = ((2.6 - sw, -6.5), (2.6 + sw, 6.5))
     return pose
+
+
+def _carry_pose(kind):
+    def make(row):
+        pose = _walk_pose(row)
+        if row:
+            phi = 2 * math.pi * (row - 4) / 5.0
+            pose.svars = 0.35 * math.sin(phi)
+        pose.nes = kind
+        return pose
+    return make
 
 
 def _dig_pose(kind):
@@ -458,12 +573,21 @@ def _timer(dist):
         artlib.save_png(img, dist, "ui/taims/%d.png" % n)
 
 
+# The walking sheets of the active item, the game's items 1 spade, 2 pick, 3 pneumatic pick
+# and 4..11 explosives; ani_soljo.png stays the walk with empty hands.
+CARRY_SHEETS = (("spade", "ui/rani/ani_soljo_lapsta.png"), ("pick", "ui/rani/ani_soljo_cert.png"),
+                ("pneumo", "ui/rani/ani_soljo_pneimo.png"),
+                ("dynamite", "ui/rani/ani_soljo_spridz.png"))
+
+
 def paint(dist):
     for size in (25, 38):
         artlib.save_png(Image.new("RGBA", (size, size), (0, 0, 0, 0)), dist,
                         "ui/rani/%d.png" % size)
     _masks(dist)
     artlib.save_png(_sheet(25, 25, 6, _walk_pose, 1), dist, "ui/rani/ani_soljo.png")
+    for kind, name in CARRY_SHEETS:
+        artlib.save_png(_sheet(25, 25, 6, _carry_pose(kind), 1), dist, name)
     shared = (3, 35)     # what every sheet cut into the 38 scratch overwrites in any turn
     artlib.save_png(_sheet(38, 38, 11, _dig_pose("spade"), 2, shared), dist,
                     "ui/rani/ani_rok.png")
