@@ -107,6 +107,43 @@ void Objekti(const LimenaDati& d, SDL_Surface* maska, Piezimes& p) {
   if (izejas == 0) p.Bridinajums("no exit (class 30): the level cannot be won");
 }
 
+// The status display drawn over the field's corners, as screen rectangles (corners included):
+// the health box, the battery box, and the closed bag, which stands against the bottom edge.
+struct Josla {
+  const char* vards;
+  int x0, y0, x1, y1;
+  bool apaksa;  // y counted from the window's bottom (600)
+};
+const Josla JOSLAS[] = {{"the health box", 8, 10, 110, 115, false},
+                        {"the battery box", 0, 110, 68, 214, false},
+                        {"the bag", 7, 520, 67, 592, true}};
+
+// A view at the field's top-left or bottom-left corner shows these boxes over the field's
+// own corner, so a start or an object there is hidden by them.
+void ZemJoslam(const LimenaDati& d, const SDL_Surface* maska, Piezimes& p) {
+  struct Kaste {
+    std::string kas;
+    int x0, y0, x1, y1;
+  };
+  std::vector<Kaste> kastes;
+  if (d.ir_speletajs)
+    kastes.push_back(
+        {"the digger's start (" + std::to_string(d.x) + ", " + std::to_string(d.y) + ")", d.x, d.y,
+         d.x + 20, d.y + 20});
+  for (const LimenaObjekts& o : d.objekti)
+    kastes.push_back({"object \"" + o.mezgls + "\" at (" + std::to_string(o.x) + ", " +
+                          std::to_string(o.y) + ")",
+                      o.x - o.radiuss, o.y - o.radiuss, o.x + o.radiuss, o.y + o.radiuss});
+  for (const Kaste& k : kastes)
+    for (const Josla& j : JOSLAS) {
+      const int dy = j.apaksa ? maska->h - MIN_H : 0;
+      if (k.x0 <= j.x1 && k.x1 >= j.x0 && k.y0 <= j.y1 + dy && k.y1 >= j.y0 + dy) {
+        p.Bridinajums(k.kas + " lies under " + j.vards + ", which hides it on the screen");
+        break;
+      }
+    }
+}
+
 // Pick-ups lying in open ground stay painted on the look after they are taken.
 void AtklatasMantas(SDL_Surface* maska, Piezimes& p) {
   int skaits = 0, pirmais_x = 0, pirmais_y = 0;
@@ -158,6 +195,7 @@ std::vector<LimenaPiezime> ParbauditLimeni(const std::string& cels) {
   Speletajs(d, maska, p);
   Objekti(d, maska, p);
   if (maska) {
+    ZemJoslam(d, maska, p);
     AtklatasMantas(maska, p);
     SDL_FreeSurface(maska);
   }

@@ -110,6 +110,16 @@ TEST(LevelChecker, EachProblemHasItsLine) {
         "W warning: object \"plain\": class 77 has no contact rule, touching it does nothing",
         "W warning: object \"exit\" is an exit without a message: the panel shows the last "
         "message again"}},
+      {"under the status display",
+       pics + "player = { posx = 20; posy = 150; battery = 5; }" + seq +
+           "kp = { sprite = s; classID = 31; posx = 40; posy = 560; radius = 12; message = x; }\n"
+           "exit = { sprite = s; classID = 30; posx = 100; posy = 60; radius = 12; message = x; }\n"
+           "near = { sprite = s; classID = 31; posx = 123; posy = 60; radius = 12; message = x; }",
+       {"W warning: the digger's start (20, 150) lies under the battery box, which hides it on "
+        "the screen",
+        "W warning: object \"kp\" at (40, 560) lies under the bag, which hides it on the screen",
+        "W warning: object \"exit\" at (100, 60) lies under the health box, which hides it on "
+        "the screen"}},
       {"no player, no exit", pics,
        {"W warning: no \"player\" section: the digger keeps the last level's place, health and "
         "battery",

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <sstream>
@@ -153,6 +154,20 @@ TEST_F(LevelPlan, PaintsTheMaskBytesTheGameReads) {
   EXPECT_GT(poison[1] - poison[0], clean[1] - clean[0] + 40) << "undug poison is green";
   Mean(field.Pamats, 630, 280, poison);
   EXPECT_GT(poison[1], poison[0] + 20) << "dug-out poison is green";
+  // A closed chasm shows pale crust over a black void, unlike the even dark of bedrock.
+  double bedrock[3], crust = 0;
+  Mean(field.Zeme, 530, 130, bedrock);
+  int black = 0;
+  for (int y = 270; y < 290; y++)
+    for (int x = 520; x < 540; x++) {
+      Uint8 r, g, b;
+      SDL_GetRGB(Look(field.Zeme, x, y), field.Zeme->format, &r, &g, &b);
+      if (r + g + b < 30) black++;
+      crust += r + g + b < 30 ? 0 : r + g + b;
+    }
+  EXPECT_GT(black, 400 / 3) << "the void shows between the plates";
+  EXPECT_GT(crust / std::max(400 - black, 1), bedrock[0] + bedrock[1] + bedrock[2] + 50)
+      << "the crust is paler than bedrock";
 }
 
 TEST_F(LevelPlan, TheSamePlanPaintsTheSamePictures) {

@@ -327,20 +327,49 @@ def _poison(rgb, region, rng, strong):
 
 
 def _chasm(rgb, region, rng):
-    """A closed chasm: a sagging crust over a void, split by black fissures and edged in
-    black; black is the chasm's danger colour."""
-    w, h = region.shape[1], region.shape[0]
+    """A closed chasm: a thin crust broken into pale plates over a black void. The plates
+    tilt and part towards the middle, where most of the void shows, and a black rim edges
+    the whole. Bedrock is dark and whole, so the two never read alike; black stays the
+    chasm's danger colour."""
+    h, w = region.shape
+    g = np.random.default_rng(rng.getrandbits(64))
     sag = tx.blur(region.astype(np.float32), 6.0) * region
-    rgb = rgb * (1 - 0.62 * sag)[..., None]
-    dk, _ = tx.cracks(rng, w, h, w * h // 350, 34, True, width=1)
-    dk2, _ = tx.cracks(rng, w, h, w * h // 1600, 30, True, width=2)
-    fiss = (np.maximum(dk, dk2) > 0.3) & region
-    rgb[fiss] = 0
-    # pale crust edges beside each fissure make the pattern read on dark ground too
-    lit = np.zeros_like(fiss)
-    lit[1:, :] = fiss[:-1, :]
-    lit &= region & ~fiss
-    rgb[lit] = rgb[lit] * 1.5 + 24
+    sag /= max(float(sag.max()), 1e-6)   # every crust sags deepest in its middle
+    # Plates: cells round scattered seeds, parted where the two nearest seeds are about as
+    # near (the cell's edge), the more the deeper the crust sags. Seeds keep 13 pixels
+    # apart: two close together would part a whole plate.
+    seeds = []
+    tries = max(8, w * h // 40)
+    for x, y in zip(g.uniform(-6, w + 6, tries), g.uniform(-6, h + 6, tries)):
+        if all((x - a) ** 2 + (y - b) ** 2 >= 169 for a, b in seeds):
+            seeds.append((x, y))
+    n = len(seeds)
+    sx, sy = np.array(seeds, np.float32).T
+    yy, xx = np.mgrid[0:h, 0:w].astype(np.float32)
+    d1 = np.full((h, w), np.inf, np.float32)
+    d2 = np.full((h, w), np.inf, np.float32)
+    cell = np.zeros((h, w), np.int32)
+    for i in range(n):
+        d = np.hypot(xx - sx[i], yy - sy[i])
+        nearer = d < d1
+        d2 = np.where(nearer, d1, np.minimum(d2, d))
+        cell = np.where(nearer, i, cell)
+        d1 = np.minimum(d1, d)
+    void = region & (d2 - d1 < 0.8 + 5.0 * sag ** 2)
+    plate = region & ~void
+    # A dry, pale crust: the ground's own colour washed with dust, each plate its own tilt.
+    dust = np.array((178, 162, 136), np.float32)
+    tone = g.uniform(0.78, 1.08, n).astype(np.float32)[cell] * (1 - 0.45 * sag ** 2)
+    crust = (rgb * 0.45 + dust * 0.55) * tone[..., None]
+    rgb = np.where(plate[..., None], crust, rgb)
+    # Lit upper edges and shadowed lower edges lift each plate off the void.
+    above = np.zeros_like(void)
+    above[1:, :] = void[:-1, :]
+    below = np.zeros_like(void)
+    below[:-1, :] = void[1:, :]
+    rgb[plate & above] = rgb[plate & above] * 1.3 + 30
+    rgb[plate & below] = rgb[plate & below] * 0.45
+    rgb[void] = (4, 3, 3)
     edge = region & ~tx.shrink(region, 2)
     rgb[edge] = (6, 4, 4)
     return rgb
