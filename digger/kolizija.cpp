@@ -3,6 +3,7 @@
 
 #include "digger/racejs.h"
 #include "field/zeme.h"
+#include "shell/gaita.h"
 
 namespace {
 
@@ -81,6 +82,7 @@ void Speletajs::Pacelt() {
         lauks->RakstitSietu(fx, fy, p);
         lauks->ParindeksetAptiekas();
       }
+      if ((manta == 24 || manta == 25) && Veseliba >= 100.0f) TeiktVesels();
       speckolizija = SietaManta(p);
     }
   }

@@ -15,8 +15,6 @@ const unsigned KLASE_KONTROLPUNKTS = 31;
 const unsigned KLASE_BATERIJA = 32;
 const unsigned EKRANS_ZINJA = 3;
 const unsigned EKRANS_UZVARA = 4;
-const unsigned PAZINOJUMS_MS = 4000;
-const char* const VESELS = "Racejs ir vesels: aptiecina paliek vieta, kamer bus vajadziga";
 
 void RaditZinju(const std::string& zinja, unsigned ekrans) {
   mainmenu->text = zinja;
@@ -34,9 +32,7 @@ void KrustoSpeletaju(PakuMenedzeris::Pk* paka, PakuMenedzeris* mgr) {
     mgr->DzestPaku(paka);
   } else if (klase == KLASE_VESELIBA) {
     if (pirmais->Veseliba >= 100.0f) {
-      // The kit stays for later; say so once, or it looks broken.
-      if (!teikts_vesels) Pazinot(VESELS, PAZINOJUMS_MS);
-      teikts_vesels = true;
+      TeiktVesels();
       return;
     }
     const float jauna = pirmais->Veseliba + (float)paka->vertiba;

@@ -78,6 +78,13 @@ void Pazinot(const std::string& teksts, unsigned ms) {
   pazinojums_lidz = ierices.Tagad() + ms;
 }
 
+void TeiktVesels() {
+  // A kit that stays put looks broken unless something says why, once a level.
+  if (teikts_vesels) return;
+  teikts_vesels = true;
+  Pazinot("Racejs ir vesels: aptiecina paliek vieta, kamer bus vajadziga", 4000);
+}
+
 void ZimetSpelesKursoru(SpelesCikls& c) {
   c.pele = ierices.Pele(&c.pelex, &c.peley);
   if (pirmais->inv2.atverts) {

@@ -19,6 +19,8 @@ void ZimetPulksteni(SpelesCikls& c);
 // A one-line notice over the field's top for ms milliseconds, and its drawing each frame.
 void Pazinot(const std::string& teksts, unsigned ms);
 void ZimetPazinojumu();
+// The first touch of a kit at full health on a level says why the kit stays.
+void TeiktVesels();
 // Before the main screen draws: a panel just opened goes where it covers least of the
 // digger and his way ahead.
 void NovietotPaneli();

@@ -87,7 +87,9 @@ TEST_F(LevelScenario, NewGameControlPointsExitAndTheNextLevel) {
     Touch(cp);
     Frames(1);
     ASSERT_EQ(mainmenu->selected_screen, 3u) << message;
-    if (!message.empty()) EXPECT_EQ(mainmenu->text, message);
+    if (!message.empty()) {
+      EXPECT_EQ(mainmenu->text, message);
+    }
     ClickWhenReady(mainmenu->bt_close);
     EXPECT_EQ(mainmenu->selected_screen, 0u);
   }
