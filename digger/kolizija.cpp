@@ -82,7 +82,8 @@ void Speletajs::Pacelt() {
         lauks->RakstitSietu(fx, fy, p);
         lauks->ParindeksetAptiekas();
       }
-      if ((manta == 24 || manta == 25) && Veseliba >= 100.0f) TeiktVesels();
+      // A kit still lying here after the two above was left for want of a wound.
+      if (SietaManta(p) == 24 || SietaManta(p) == 25) TeiktVesels();
       speckolizija = SietaManta(p);
     }
   }

@@ -15,34 +15,42 @@ struct PogasVieta {
   unsigned x, y, w, h;
   const char* normala;
   const char* izveleta;
+  bool panelis = false;  // moves with the panels
 };
 
 const PogasVieta POGAS[] = {
-    {&MainScreen::bt_newgame, 111, 518, 135, 57, "ui/menu/bt_newgame.png", "ui/menu/bts_newgame.png"},
-    {&MainScreen::bt_continue, 257, 518, 168, 57, "ui/menu/bt_continue.png", "ui/menu/bts_continue.png"},
+    {&MainScreen::bt_newgame, 111, 518, 135, 57, "ui/menu/bt_newgame.png",
+     "ui/menu/bts_newgame.png"},
+    {&MainScreen::bt_continue, 257, 518, 168, 57, "ui/menu/bt_continue.png",
+     "ui/menu/bts_continue.png"},
     {&MainScreen::bt_level, 441, 518, 168, 57, "ui/menu/bt_level.png", "ui/menu/bts_level.png"},
     {&MainScreen::bt_exit, 623, 518, 71, 57, "ui/menu/bt_exit.png", "ui/menu/bts_exit.png"},
-    {&MainScreen::bt_close, 348, 387, 104, 67, "ui/menu/bt_aizvert.png", "ui/menu/bts_aizvert.png"},
-    {&MainScreen::bt_nextlevel, 348, 362, 104, 67, "ui/menu/bt_turpinat.png", "ui/menu/bts_turpinat.png"},
-    {&MainScreen::bt_restartlevel, 348, 362, 104, 67, "ui/menu/bt_parspelet.png", "ui/menu/bts_parspelet.png"},
+    {&MainScreen::bt_close, 348, 387, 104, 67, "ui/menu/bt_aizvert.png", "ui/menu/bts_aizvert.png",
+     true},
+    {&MainScreen::bt_nextlevel, 348, 362, 104, 67, "ui/menu/bt_turpinat.png",
+     "ui/menu/bts_turpinat.png", true},
+    {&MainScreen::bt_restartlevel, 348, 362, 104, 67, "ui/menu/bt_parspelet.png",
+     "ui/menu/bts_parspelet.png", true},
 };
 
 struct FonaVieta {
   BackgroundImage MainScreen::*fons;
   unsigned x, y, w, h;
   const char* fails;
+  bool panelis = false;  // one of the panels
 };
+
+const int PANELA_X = 237, PANELA_Y = 190, PANELA_W = 326, PANELA_H = 221;
 
 const FonaVieta FONI[] = {
     {&MainScreen::bgi_main, 0, 0, 800, 600, "ui/menu/main.jpg"},
-    {&MainScreen::bgi_target, 237, 190, 326, 221, "ui/logs.png"},
-    {&MainScreen::bgi_win, 237, 190, 326, 221, "ui/vinnests.png"},
-    {&MainScreen::bgi_lost, 237, 190, 326, 221, "ui/zaudejums.png"},
+    {&MainScreen::bgi_target, PANELA_X, PANELA_Y, PANELA_W, PANELA_H, "ui/logs.png", true},
+    {&MainScreen::bgi_win, PANELA_X, PANELA_Y, PANELA_W, PANELA_H, "ui/vinnests.png", true},
+    {&MainScreen::bgi_lost, PANELA_X, PANELA_Y, PANELA_W, PANELA_H, "ui/zaudejums.png", true},
 };
 
 const int RINDAS_SOLIS = 11;
 const Uint32 KLIKSKA_PAUZE_MS = 500;
-const int PANELA_X = 237, PANELA_Y = 190, PANELA_W = 326, PANELA_H = 221;
 const int UZ_PRIEKSU = 60;  // how far ahead of the digger his way counts as in sight
 
 bool IrPanelis(unsigned ekrans) { return ekrans >= 3 && ekrans <= 5; }
@@ -54,7 +62,7 @@ double AttalumsLidz(double x, double y, int rx, int ry, int rw, int rh) {
   return std::sqrt(dx * dx + dy * dy);
 }
 const unsigned CENTRS_X = 400;
-const int ZINJAS_Y = 260;     // the message panel
+const int ZINJAS_Y = 260;        // the message panel
 const int ZINJAS_Y_BEIGU = 284;  // the level-won and level-lost panels
 
 void Atbrivot(SDL_Surface*& s) {
@@ -95,7 +103,7 @@ void MainScreen::ReceiveInput(SDL_Event& notikums) {
   if (selected_screen == 0) return;
   int x = 0, y = 0;
   ierices.Pele(&x, &y);
-  Button* visas[] = {&bt_newgame, &bt_continue, &bt_level,       &bt_exit,
+  Button* visas[] = {&bt_newgame, &bt_continue,  &bt_level,       &bt_exit,
                      &bt_close,   &bt_nextlevel, &bt_restartlevel};
   for (Button* b : visas) b->Update(x, y, 0);
   if (notikums.type != SDL_MOUSEBUTTONUP || notikums.button.button != SDL_BUTTON_LEFT) return;
@@ -114,10 +122,17 @@ void MainScreen::ReceiveInput(SDL_Event& notikums) {
       Dot(bt_exit, 5);
       Dot(bt_continue, 3);
       break;
-    case 3: Dot(bt_close, 3); break;
-    case 4: Dot(bt_nextlevel, 6); break;
-    case 5: Dot(bt_restartlevel, 7); break;
-    default: break;
+    case 3:
+      Dot(bt_close, 3);
+      break;
+    case 4:
+      Dot(bt_nextlevel, 6);
+      break;
+    case 5:
+      Dot(bt_restartlevel, 7);
+      break;
+    default:
+      break;
   }
 }
 
@@ -134,7 +149,9 @@ unsigned MainScreen::Update(unsigned laiks, SDL_Surface* merkis) {
       bt_level.Blit(merkis);
       bt_exit.Blit(merkis);
       break;
-    case 2: bgi_game.Blit(merkis); break;
+    case 2:
+      bgi_game.Blit(merkis);
+      break;
     case 3:
       bgi_target.Blit(merkis);
       bt_close.Blit(merkis);
@@ -150,7 +167,8 @@ unsigned MainScreen::Update(unsigned laiks, SDL_Surface* merkis) {
       PrintMessage(merkis, CENTRS_X, ZINJAS_Y_BEIGU + panela_dy, text);
       bt_restartlevel.Blit(merkis);
       break;
-    default: break;
+    default:
+      break;
   }
   return action;
 }
@@ -159,13 +177,12 @@ void MainScreen::NovietotPanelus(int dx, int dy) {
   panela_dx = dx;
   panela_dy = dy;
   for (const FonaVieta& f : FONI)
-    if (f.fons != &MainScreen::bgi_main) {
+    if (f.panelis) {
       (this->*(f.fons)).rect.x = (Sint16)(f.x + dx);
       (this->*(f.fons)).rect.y = (Sint16)(f.y + dy);
     }
   for (const PogasVieta& p : POGAS)
-    if (p.poga == &MainScreen::bt_close || p.poga == &MainScreen::bt_nextlevel ||
-        p.poga == &MainScreen::bt_restartlevel) {
+    if (p.panelis) {
       (this->*(p.poga)).rect.x = (Sint16)(p.x + dx);
       (this->*(p.poga)).rect.y = (Sint16)(p.y + dy);
     }
