@@ -3,6 +3,7 @@
 
 #include "digger/racejs.h"
 #include "field/nejauss.h"
+#include "field/noapalot.h"
 #include "field/zeme.h"
 #include "shell/globali.h"
 #include "shell/ierices.h"
@@ -52,8 +53,8 @@ void Vediens(const Riks& r, bool laapsta, float sx, float sy, int virziens, bool
     const double cs = cos(Radiani(a)), sn = sin(Radiani(a));
     float x = sx, y = sy;
     for (int k = 0; k < r.ATTALUMS; k++) {
-      x = (float)(x + cs);
-      y = (float)(y - sn);
+      x = NoapalotFloat(x + cs);
+      y = NoapalotFloat(y - sn);
       // Nothing outside the mask is read or written.
       if (x < 0.0f || y < 0.0f) break;
       const int px = (int)x, py = (int)y;
@@ -79,13 +80,13 @@ void Speletajs::Rakt() {
     kustibu_pauze = r.PAUZE;
     const double v = Radiani(virziens);
     const double cv = cos(v), sv = sin(v);
-    Vediens(r, id == LAAPSTA, (float)(pozx + CENTRS - r.NOBIDE * cv),
-            (float)(pozy + CENTRS + r.NOBIDE * sv), virziens, true);
+    Vediens(r, id == LAAPSTA, NoapalotFloat(pozx + CENTRS - r.NOBIDE * cv),
+            NoapalotFloat(pozy + CENTRS + r.NOBIDE * sv), virziens, true);
     // The same fan from across the body's width, so that the bite is a tunnel he fits in.
     for (int k = -PLECI; k <= PLECI; k++) {
       const double d = k * 0.5;
-      Vediens(r, id == LAAPSTA, (float)(pozx + VIDUS - r.NOBIDE * cv - d * sv),
-              (float)(pozy + VIDUS + r.NOBIDE * sv - d * cv), virziens, false);
+      Vediens(r, id == LAAPSTA, NoapalotFloat(pozx + VIDUS - r.NOBIDE * cv - d * sv),
+              NoapalotFloat(pozy + VIDUS + r.NOBIDE * sv - d * cv), virziens, false);
     }
     L1->ZimLauk((int)pozx - 10 - L1->sak.x, (int)pozy - 10 - L1->sak.y, 41, 41, 0);
     return;

@@ -8,6 +8,7 @@
 #include <math.h>
 
 #include "digger/racejs.h"
+#include "field/noapalot.h"
 #include "field/zeme.h"
 
 namespace {
@@ -50,10 +51,11 @@ bool Speletajs::MekletSoli(int v, int kods, int slide, float* nx, float* ny) con
   int atrums = kods / 2;
   if (atrums == 0 && tagad > 0) atrums = 2;  // sunk in: any way out that is no deeper
   for (int s = atrums; s >= 1; s--) {
-    const float x = (float)(pozx + cos(a) * s), y = (float)(pozy - sin(a) * s);
+    const float x = NoapalotFloat(pozx + cos(a) * s), y = NoapalotFloat(pozy - sin(a) * s);
     if (slide != 0) {
       // The side step away from a blocked side, only where the body fits.
-      const float sx = (float)(x + cos(sanis) * slide), sy = (float)(y - sin(sanis) * slide);
+      const float sx = NoapalotFloat(x + cos(sanis) * slide),
+                  sy = NoapalotFloat(y - sin(sanis) * slide);
       if (Parklajums(sx, sy) <= tagad) {
         *nx = sx;
         *ny = sy;
@@ -70,7 +72,8 @@ bool Speletajs::MekletSoli(int v, int kods, int slide, float* nx, float* ny) con
   // Refused straight ahead: along the wall, towards the side the ground leaves open.
   const int garums = kods == 2 ? 1 : 2;
   int puse = 0;
-  Parklajums((float)(pozx + cos(a) * garums), (float)(pozy - sin(a) * garums), &puse, v);
+  Parklajums(NoapalotFloat(pozx + cos(a) * garums), NoapalotFloat(pozy - sin(a) * garums), &puse,
+             v);
   int virzieni[NOVIRZES + PRETEJAS + 1];
   int n = 0;
   if (puse != 0) {
@@ -86,7 +89,7 @@ bool Speletajs::MekletSoli(int v, int kods, int slide, float* nx, float* ny) con
   for (int k = 0; k < n; k++) {
     const double b = Radiani(virzieni[k]);
     for (int s = garums; s >= 1; s--) {
-      const float x = (float)(pozx + cos(b) * s), y = (float)(pozy - sin(b) * s);
+      const float x = NoapalotFloat(pozx + cos(b) * s), y = NoapalotFloat(pozy - sin(b) * s);
       if (Parklajums(x, y) <= tagad) {
         *nx = x;
         *ny = y;

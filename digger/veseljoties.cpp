@@ -4,6 +4,7 @@
 #include <stdio.h>
 
 #include "digger/racejs.h"
+#include "field/noapalot.h"
 #include "field/spradziens.h"
 #include "field/zeme.h"
 #include "shell/globali.h"
@@ -77,8 +78,8 @@ void Speletajs::Veseljoties() {
       // No more than d steps: a walk that slips past the centre pixel diagonally must not
       // find the ground behind the digger.
       for (int k = 0; k < d; k++) {
-        x = (float)(x - ca);
-        y = (float)(y - sa);
+        x = NoapalotFloat(x - ca);
+        y = NoapalotFloat(y - sa);
         if ((int)x == icx && (int)y == icy) break;
         if (SietaCietiba(L1->LasitSietu((int)x, (int)y)) > IRDENA) {
           deva = 0.0f;

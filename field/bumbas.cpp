@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include "field/nejauss.h"
+#include "field/noapalot.h"
 #include "field/spradziens.h"
 #include "field/zeme.h"
 #include "shell/globali.h"
@@ -96,7 +97,7 @@ void Laukums::ApkalpotBumbas() {
   float ex = (float)b->x, ey = (float)b->y;
   NejaussSekla(ierices.Tagad());
 
-  for (float a = 0.0f; a < 359.0f; a = (float)((double)a + 1.4)) {
+  for (float a = 0.0f; a < 359.0f; a = NoapalotFloat((double)a + 1.4)) {
     // The previous ray's end (the centre, for the first ray) may set off one chasm region.
     if (!aiza_atrasta) {
       const int zona = SietaZona(LasitSietu((int)ex, (int)ey));
@@ -111,8 +112,8 @@ void Laukums::ApkalpotBumbas() {
     const int garums = NejaussSkaitlis() % IZKLIEDE + ATTALUMS - IZKLIEDE / 2;
     const double cs = cos(Radiani(a)), sn = sin(Radiani(a));
     for (int k = 0; k < garums; k++) {
-      ex = (float)(ex + cs);
-      ey = (float)(ey - sn);
+      ex = NoapalotFloat(ex + cs);
+      ey = NoapalotFloat(ey - sn);
       // A ray ends at the mask's edge, wherever on the field the bomb lies.
       if (ey < 0 || ex < 0) break;
       const int px = (int)ex, py = (int)ey;

@@ -145,13 +145,14 @@ SDL_Surface* Laukums::IeladetSlani(const char* fails, bool maska, const SDL_Surf
   return gatava;
 }
 
-void Laukums::IeladetVirsmas(const char* karte, const char* slanis1, const char* slanis2) {
+bool Laukums::SagatavotVirsmas(const char* karte, const char* slanis1, const char* slanis2,
+                               SDL_Surface* jauni[3], std::string& vainigais,
+                               std::string& iemesls) const {
   // The headers first, in file order: a refused picture costs no decoding of the others.
   const char* const faili[3] = {karte, slanis1, slanis2};
   BildesIznakums iz[3];
-  const char* vainigais = NULL;
-  std::string iemesls;
-  for (int i = 0; i < 3 && !vainigais; i++) {
+  for (int i = 0; i < 3; i++) jauni[i] = NULL;
+  for (int i = 0; i < 3; i++) {
     const BildesGalva& g = iz[i].galva;
     const BildesGalva& maskas = iz[0].galva;
     if (!ParbauditBildi(faili[i], i == 0 ? LOMA_SIETS : LOMA_LAUKS, iz[i]))
@@ -161,39 +162,42 @@ void Laukums::IeladetVirsmas(const char* karte, const char* slanis1, const char*
     else if (g.w != maskas.w || g.h != maskas.h)
       iemesls = Izmers("is %d x %d pixels, unlike the mask's %d x %d", (int)g.w, (int)g.h,
                        (int)maskas.w, (int)maskas.h);
-    if (!iemesls.empty()) vainigais = faili[i];
-  }
-  // Then all three are decoded, side by side on two threads; the field changes only when
-  // every one of them came through.
-  SDL_Surface* jauni[3] = {NULL, NULL, NULL};
-  if (!vainigais) {
-    BildesDarbs darbi[3];
-    for (int i = 0; i < 3; i++) {
-      darbi[i].fails = faili[i];
-      darbi[i].loma = i == 0 ? LOMA_SIETS : LOMA_LAUKS;
-      darbi[i].uz_xrgb = i == 0 || EkransIrXrgb();  // the mask's layout, or the screen's
-    }
-    IeladetBildes(darbi, 3);
-    for (int i = 0; i < 3; i++) {
-      jauni[i] = darbi[i].bilde;
-      if (jauni[i] && !darbi[i].ir_xrgb) {
-        jauni[i] = i == 0 ? SietaFormata(darbi[i].bilde) : UzEkranaFormatu(darbi[i].bilde);
-        SDL_FreeSurface(darbi[i].bilde);
-        if (!jauni[i]) darbi[i].iznakums.iemesls = std::string("cannot be converted: ") + SDL_GetError();
-      }
-      if (!jauni[i] && !vainigais) {
-        vainigais = faili[i];
-        iemesls = darbi[i].iznakums.iemesls;
-      }
+    if (!iemesls.empty()) {
+      vainigais = faili[i];
+      return false;
     }
   }
-  if (vainigais) {
-    for (SDL_Surface* j : jauni)
-      if (j) SDL_FreeSurface(j);
-    fprintf(stderr, "%s: %s; the field keeps its pictures\n", vainigais, iemesls.c_str());
-    fflush(stderr);
-    return;
+  // Then all three are decoded, side by side on two threads.
+  BildesDarbs darbi[3];
+  for (int i = 0; i < 3; i++) {
+    darbi[i].fails = faili[i];
+    darbi[i].loma = i == 0 ? LOMA_SIETS : LOMA_LAUKS;
+    darbi[i].uz_xrgb = i == 0 || EkransIrXrgb();  // the mask's layout, or the screen's
   }
+  IeladetBildes(darbi, 3);
+  bool visi = true;
+  for (int i = 0; i < 3; i++) {
+    jauni[i] = darbi[i].bilde;
+    if (jauni[i] && !darbi[i].ir_xrgb) {
+      jauni[i] = i == 0 ? SietaFormata(darbi[i].bilde) : UzEkranaFormatu(darbi[i].bilde);
+      SDL_FreeSurface(darbi[i].bilde);
+      if (!jauni[i]) darbi[i].iznakums.iemesls = std::string("cannot be converted: ") + SDL_GetError();
+    }
+    if (!jauni[i] && visi) {
+      visi = false;
+      vainigais = faili[i];
+      iemesls = darbi[i].iznakums.iemesls;
+    }
+  }
+  if (visi) return true;
+  for (int i = 0; i < 3; i++) {
+    if (jauni[i]) SDL_FreeSurface(jauni[i]);
+    jauni[i] = NULL;
+  }
+  return false;
+}
+
+void Laukums::NomainitVirsmas(SDL_Surface* jauni[3]) {
   if (Siets) SDL_FreeSurface(Siets);
   if (Pamats) SDL_FreeSurface(Pamats);
   if (Zeme) SDL_FreeSurface(Zeme);
@@ -202,6 +206,18 @@ void Laukums::IeladetVirsmas(const char* karte, const char* slanis1, const char*
   Zeme = jauni[2];
   IerobezotSkatu();
   IndeksetStarojumu();
+}
+
+bool Laukums::IeladetVirsmas(const char* karte, const char* slanis1, const char* slanis2) {
+  SDL_Surface* jauni[3];
+  std::string vainigais, iemesls;
+  if (!SagatavotVirsmas(karte, slanis1, slanis2, jauni, vainigais, iemesls)) {
+    fprintf(stderr, "%s: %s; the field keeps its pictures\n", vainigais.c_str(), iemesls.c_str());
+    fflush(stderr);
+    return false;
+  }
+  NomainitVirsmas(jauni);
+  return true;
 }
 
 Uint32 Laukums::LasitSietu(int x, int y) const {

@@ -112,8 +112,15 @@ class Laukums {
   // Replaces Siets, Pamats and Zeme together: all three are checked and loaded first, and
   // only when all three are usable and of one size do they replace the field's pictures.
   // Otherwise the field keeps all three and one line on standard error names the file and
-  // what was wrong. The view origin is then kept within the new field.
-  void IeladetVirsmas(const char* karte, const char* slanis1, const char* slanis2);
+  // what was wrong (false). The view origin is then kept within the new field.
+  bool IeladetVirsmas(const char* karte, const char* slanis1, const char* slanis2);
+  // The same in two halves, so that a level can check all it needs before it changes
+  // anything: the pictures read and checked without touching the field (false with the
+  // file at fault and why, nothing kept), then put in place of the field's.
+  bool SagatavotVirsmas(const char* karte, const char* slanis1, const char* slanis2,
+                        SDL_Surface* jauni[3], std::string& vainigais,
+                        std::string& iemesls) const;
+  void NomainitVirsmas(SDL_Surface* jauni[3]);
 
   // Redraws a screen region from the field (the whole view when viss or japarzime is set).
   void ZimLauk(int x, int y, int w, int h, int viss);

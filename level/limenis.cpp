@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "config/CFGDocument.h"
+#include "config/CFGIemesls.h"
 #include "digger/racejs.h"
 #include "field/zeme.h"
 #include "menu/Menu.h"
@@ -23,15 +24,6 @@ std::string Vertiba(CFGNode* sadala, const char* atslega) {
 
 void LasitSkaitli(CFGNode* sadala, const char* atslega, int32_t& kur) {
   if (CFGNode* n = sadala->GetFirstChild(atslega)) kur = KaaZimigs(::LasitSkaitli(n->GetValue()));
-}
-
-void LimenaSadala(CFGNode* sadala, Laukums* l, std::string& nakamais_limenis) {
-  const std::string zeme = Vertiba(sadala, "ground");
-  const std::string slanis1 = Vertiba(sadala, "layer1");
-  const std::string slanis2 = Vertiba(sadala, "layer2");
-  if (CFGNode* n = sadala->GetFirstChild("nextlevel")) nakamais_limenis = n->GetValue();
-  if (!zeme.empty() && !slanis1.empty() && !slanis2.empty())
-    l->IeladetVirsmas(zeme.c_str(), slanis1.c_str(), slanis2.c_str());
 }
 
 // Positions beyond 2^24 would lose whole pixels in the digger's float position and overflow
@@ -61,19 +53,59 @@ void SpeletajaSadala(CFGNode* sadala, Speletajs* sp) {
   sp->baterijas_laiks = (unsigned)sp->baterijas;
 }
 
+// Everything is read and checked before anything changes: the file, the three field
+// pictures, the sequences and objects; then the field, the objects, the next level and the
+// digger switch together. A failure leaves the running game as it was.
+bool Ieladet(const std::string& limenis, Laukums* l, Speletajs* sp, PakuMenedzeris* pkm,
+             std::string& nakamais_limenis, std::string& iemesls) {
+  CFGDocument doc;
+  if (!doc.ReadFile(limenis)) {
+    iemesls = CFGFailaKluda(limenis);
+    if (iemesls.empty()) iemesls = "it does not parse (its { and } do not balance)";
+    return false;
+  }
+  // Sections apply in file order: the last one that names all three pictures gives the
+  // field, the last "nextlevel" and the last "player" section win.
+  CFGNode* speletajs = NULL;
+  std::string virsmas[3], nakamais = nakamais_limenis;
+  static const char* const SLANI[3] = {"ground", "layer1", "layer2"};
+  for (CFGNode* n = doc.GetFirstChild(); n; n = n->GetNextNode()) {
+    const std::string vards = n->GetName();
+    if (vards == "player") speletajs = n;
+    if (vards != "level") continue;
+    if (CFGNode* k = n->GetFirstChild("nextlevel")) nakamais = k->GetValue();
+    std::string v[3];
+    for (int i = 0; i < 3; i++) v[i] = Vertiba(n, SLANI[i]);
+    if (!v[0].empty() && !v[1].empty() && !v[2].empty())
+      for (int i = 0; i < 3; i++) virsmas[i] = v[i];
+  }
+  SDL_Surface* jauni[3] = {NULL, NULL, NULL};
+  if (!virsmas[0].empty()) {
+    std::string vainigais;
+    if (!l->SagatavotVirsmas(virsmas[0].c_str(), virsmas[1].c_str(), virsmas[2].c_str(), jauni,
+                             vainigais, iemesls)) {
+      iemesls = vainigais + ": " + iemesls;
+      return false;
+    }
+  }
+  PakuMenedzeris objekti;
+  objekti.IeladetPakas(doc);
+
+  if (jauni[0]) l->NomainitVirsmas(jauni);
+  pkm->Parnemt(objekti);
+  nakamais_limenis = nakamais;
+  if (speletajs) SpeletajaSadala(speletajs, sp);
+  return true;
+}
+
 }  // namespace
 
 bool IeladetLimeni(std::string limenis, Laukums* l, Speletajs* sp, PakuMenedzeris* pkm,
-                   std::string& nakamais_limenis) {
-  if (!l || !sp || !pkm) return false;
-  pkm->DzestVisu();
-  if (!pkm->IeladetPakasNoFaila(limenis)) return false;
-  CFGDocument doc;
-  if (!doc.ReadFile(limenis)) return false;
-  for (CFGNode* n = doc.GetFirstChild(); n; n = n->GetNextNode()) {
-    const std::string vards = n->GetName();
-    if (vards == "level") LimenaSadala(n, l, nakamais_limenis);
-    if (vards == "player") SpeletajaSadala(n, sp);
+                   std::string& nakamais_limenis, std::string* iemesls) {
+  std::string kapec;
+  if (!l || !sp || !pkm || !Ieladet(limenis, l, sp, pkm, nakamais_limenis, kapec)) {
+    if (iemesls) *iemesls = kapec.empty() ? "nothing to load it into" : kapec;
+    return false;
   }
   spele_palaista = true;
   printf("limenis ieladets: %s\n", limenis.c_str());

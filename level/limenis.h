@@ -12,10 +12,11 @@ class Laukums;
 class Speletajs;
 class PakuMenedzeris;
 
-// Empties the manager, loads the file's objects, applies its sections in file order and
-// starts play (screen 0, action 0, the level clock from now). False, with the objects
-// already gone and nothing else changed, when a pointer is null or the file does not read.
+// Reads and checks the whole level first (the file, the three field pictures, the sequences
+// and objects), then switches the field, the objects, the next level and the digger together
+// and starts play (screen 0, action 0, the level clock from now). On any failure nothing
+// changes and false comes back with the reason in `iemesls` (naming the picture at fault).
 bool IeladetLimeni(std::string limenis, Laukums* l, Speletajs* sp, PakuMenedzeris* pkm,
-                   std::string& nakamais_limenis);
+                   std::string& nakamais_limenis, std::string* iemesls = nullptr);
 
 #endif

@@ -136,6 +136,14 @@ void MainScreen::ReceiveInput(SDL_Event& notikums) {
   }
 }
 
+static void ZimetGalveno(MainScreen& m, SDL_Surface* merkis) {
+  m.bgi_main.Blit(merkis);
+  m.bt_newgame.Blit(merkis);
+  m.bt_continue.Blit(merkis);
+  m.bt_level.Blit(merkis);
+  m.bt_exit.Blit(merkis);
+}
+
 unsigned MainScreen::Update(unsigned laiks, SDL_Surface* merkis) {
   if (selected_screen != paradits) {
     paradits = selected_screen;
@@ -143,16 +151,14 @@ unsigned MainScreen::Update(unsigned laiks, SDL_Surface* merkis) {
   }
   switch (selected_screen) {
     case 1:
-      bgi_main.Blit(merkis);
-      bt_newgame.Blit(merkis);
-      bt_continue.Blit(merkis);
-      bt_level.Blit(merkis);
-      bt_exit.Blit(merkis);
+      ZimetGalveno(*this, merkis);
       break;
     case 2:
       bgi_game.Blit(merkis);
       break;
     case 3:
+      // A message with no game behind it stands on the main menu.
+      if (!spele_palaista) ZimetGalveno(*this, merkis);
       bgi_target.Blit(merkis);
       bt_close.Blit(merkis);
       PrintMessage(merkis, CENTRS_X, ZINJAS_Y + panela_dy, text);

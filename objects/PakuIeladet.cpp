@@ -11,8 +11,8 @@
 
 namespace {
 
-// A refused picture is worth a line to the level's author; one that is not there or does
-// not decode is dropped silently.
+// Every strip that does not load is worth a line to the level's author, as a field picture
+// is: refused, not there, a folder or damaged.
 void ZinotAtteikumu(const std::string& cels, const std::string& iemesls,
                     const std::string& vards) {
   std::fprintf(stderr, "%s: %s; the sequence '%s' is not loaded\n", cels.c_str(),
@@ -62,7 +62,7 @@ bool PakuMenedzeris::IeladetSekvenci(std::string vards, std::string cels, uint32
   BildesDarbs d = SloksnesDarbs(cels, LIMENA_SEKVENCU_PIKSELI - sekvencu_pikseli);
   IeladetBildes(&d, 1);
   if (!d.bilde) {
-    if (d.iznakums.stavoklis == BILDE_ATTEIKTA) ZinotAtteikumu(cels, d.iznakums.iemesls, vards);
+    ZinotAtteikumu(cels, d.iznakums.iemesls, vards);
     return false;
   }
   PievienotSloksni(this, vards, d, kadri, intervals);
@@ -93,7 +93,7 @@ static void IeladetAttelus(PakuMenedzeris* mgr, CFGNode* bloks) {
       const Sekvence& sk = visas[i];
       BildesIznakums iz;
       if (!ParbauditBildi(sk.cels.c_str(), LOMA_SLOKSNE, iz)) {
-        if (iz.stavoklis == BILDE_ATTEIKTA) ZinotAtteikumu(sk.cels, iz.iemesls, sk.vards);
+        ZinotAtteikumu(sk.cels, iz.iemesls, sk.vards);
         continue;
       }
       const long long pikseli = iz.galva.w * iz.galva.h;
@@ -111,7 +111,7 @@ static void IeladetAttelus(PakuMenedzeris* mgr, CFGNode* bloks) {
       const Sekvence& sk = visas[kuras[k]];
       if (darbi[k].bilde)
         PievienotSloksni(mgr, sk.vards, darbi[k], sk.kadri, sk.intervals);
-      else if (darbi[k].iznakums.stavoklis == BILDE_ATTEIKTA)  // it changed since its check
+      else
         ZinotAtteikumu(sk.cels, darbi[k].iznakums.iemesls, sk.vards);
     }
   }
@@ -158,6 +158,11 @@ static void IeladetPaku(PakuMenedzeris* mgr, CFGNode* n) {
 bool PakuMenedzeris::IeladetPakasNoFaila(std::string cels) {
   CFGDocument doc;
   if (!doc.ReadFile(cels)) return false;
+  IeladetPakas(doc);
+  return true;
+}
+
+void PakuMenedzeris::IeladetPakas(CFGDocument& doc) {
   for (CFGNode* n = doc.GetFirstChild(); n; n = n->GetNextNode()) {
     std::string vards = n->GetName();
     if (vards == "images")
@@ -165,5 +170,4 @@ bool PakuMenedzeris::IeladetPakasNoFaila(std::string cels) {
     else if (vards != "level" && vards != "player")
       IeladetPaku(this, n);
   }
-  return true;
 }

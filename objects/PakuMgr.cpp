@@ -73,6 +73,17 @@ void PakuMenedzeris::DzestVisu() {
   sekvencu_pikseli = 0;
 }
 
+void PakuMenedzeris::Parnemt(PakuMenedzeris& no) {
+  DzestVisu();
+  pakas.splice(pakas.end(), no.pakas);
+  kontrolpunkti.splice(kontrolpunkti.end(), no.kontrolpunkti);
+  sekvences.swap(no.sekvences);  // ours is empty now
+  kontrolpunktu_kopa = no.kontrolpunktu_kopa;
+  sekvencu_pikseli = no.sekvencu_pikseli;
+  no.kontrolpunktu_kopa = 0;
+  no.sekvencu_pikseli = 0;
+}
+
 void PakuMenedzeris::_SakoptVietas() {
   if (!ir_tuksas_vietas) return;
   pakas.remove(nullptr);

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+class CFGDocument;
+
 // Owns every sequence, every object and every sequence's picture. Objects come from the level
 // file; the digger's touch reports them to the registered callback, which may delete them.
 class PakuMenedzeris {
@@ -61,9 +63,15 @@ class PakuMenedzeris {
   // Appends the sequences and objects of a level file. False (nothing added) when the file
   // cannot be read or parsed; single bad pictures or sprite names are not failures.
   bool IeladetPakasNoFaila(std::string cels);
+  // The same from a document already read.
+  void IeladetPakas(CFGDocument& doc);
+  // Frees everything held, then takes over the sequences and objects of `no`, which is left
+  // empty; the callback stays this manager's.
+  void Parnemt(PakuMenedzeris& no);
   // Loads one strip through the checked way in; false (nothing added) when the picture does
-  // not load, with one line on standard error when the check refuses it (not a picture, over
-  // a strip's caps, or past the level's pixel budget). A frame count of 0 counts as 1 so
+  // not load, with one line on standard error naming the file and why (missing, a folder,
+  // not a picture, over a strip's caps or the level's pixel budget, damaged). A frame count
+  // of 0 counts as 1 so
   // that the frame width never divides by zero.
   bool IeladetSekvenci(std::string vards, std::string cels, uint32_t kadri, uint32_t intervals);
   // The first sequence of that name in load order, or null.

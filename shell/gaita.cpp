@@ -3,7 +3,6 @@
 
 #include <stdio.h>
 
-#include "config/CFGIemesls.h"
 #include "digger/racejs.h"
 #include "field/zeme.h"
 #include "inventory/inventars.h"
@@ -14,6 +13,7 @@
 #include "shell/sistema.h"
 
 const char* const NAVES_ZINJA = "Raceju ir piemeklejusi nave\n Megini velreiz";
+const char* const NEIELADEJAS_ZINJA = "Limeni nevar ieladet:\n ";
 const char* const TUMSAS_ZINJA =
     "Luktura baterijas ir beigusas,\n spuldze uz raceja kiveres nodziest un\n visapkart "
     "iestajas tumsa.\n Izdzivosanas varbutiba lidzinas nullei";
@@ -21,8 +21,10 @@ const char* const TUMSAS_ZINJA =
 unsigned Ekrans() { return mainmenu ? mainmenu->selected_screen : 0; }
 
 bool IeladetSpelei(SpelesCikls& c, const std::string& cels) {
-  if (IeladetLimeni(cels, L1, pirmais, c.paku_mgr, nakamais_limenis)) {
+  std::string iemesls;
+  if (IeladetLimeni(cels, L1, pirmais, c.paku_mgr, nakamais_limenis, &iemesls)) {
     c.neieladejas.clear();
+    limenis = cels;
     // A new level starts with the view on the digger (its top-left corner on a field the
     // size of the window), not where the last one was scrolled to, and its kit icons come
     // from its own field.
@@ -35,11 +37,16 @@ bool IeladetSpelei(SpelesCikls& c, const std::string& cels) {
     return true;
   }
   if (c.neieladejas != cels || c.neieladejas.empty()) {
-    std::string iemesls = CFGFailaKluda(cels);
-    if (iemesls.empty()) iemesls = "it does not parse (its { and } do not balance)";
     fprintf(stderr, "delvorn: the level \"%s\" could not be loaded: %s\n", cels.c_str(),
             iemesls.c_str());
     c.neieladejas = cels;
+  }
+  // The game goes on as it was; the player is told on a panel, over the main menu when no
+  // game runs.
+  if (mainmenu) {
+    mainmenu->text = NEIELADEJAS_ZINJA + cels;
+    mainmenu->selected_screen = 3;
+    mainmenu->action = 0;
   }
   return false;
 }
@@ -105,6 +112,10 @@ void NovietotPaneli() {
   const unsigned e = mainmenu->selected_screen;
   if (e < 3 || e > 5) return;
   int dx = 0, dy = 0;
+  if (!spele_palaista) {  // no digger to keep clear: the middle of the menu
+    mainmenu->NovietotPanelus(dx, dy);
+    return;
+  }
   const float puse = 10.5f;  // the digger's centre in his 21-pixel box
   PanelaNobide((int)(pirmais->pozx + puse) - L1->sak.x, (int)(pirmais->pozy + puse) - L1->sak.y,
                pirmais->virziens, &dx, &dy);
@@ -130,7 +141,14 @@ void IzpilditDarbibu(SpelesCikls& c) {
       IeladetSpelei(c, limenis);
       break;
     case 3:  // continue, or close a message
-      if (!spele_palaista) break;
+      if (!spele_palaista) {
+        // A message closed with no game behind it leaves the main menu.
+        if (mainmenu->selected_screen == 3) {
+          mainmenu->selected_screen = 1;
+          mainmenu->action = 1;
+        }
+        break;
+      }
       mainmenu->action = 0;
       mainmenu->selected_screen = 0;
       break;
@@ -144,15 +162,10 @@ void IzpilditDarbibu(SpelesCikls& c) {
       fflush(stdout);
       const std::string cels = nakamais_limenis;
       IeladetSpelei(c, cels);
-      limenis = cels;
-      mainmenu->action = 0;
-      mainmenu->selected_screen = 0;
       break;
     }
     case 7:
       IeladetSpelei(c, limenis);
-      mainmenu->action = 0;
-      mainmenu->selected_screen = 0;
       break;
     default: break;
   }

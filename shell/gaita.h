@@ -10,8 +10,9 @@
 // The screen the main screen shows; 0 while the level is played (also before it exists).
 unsigned Ekrans();
 
-// Loads a level into the game's field, digger and objects. A failure is reported on
-// standard error once per path (a new game retries every frame), naming file and reason.
+// Loads a level into the game's field, digger and objects and makes it the current level.
+// A failure changes nothing of a running game: one line on standard error (once per path)
+// names the file and the reason, and a message panel tells the player.
 bool IeladetSpelei(SpelesCikls& c, const std::string& cels);
 
 // Frame step 15: the level clock at (60, 27) and the battery clock centred on x 34.
@@ -36,8 +37,9 @@ void IzpilditDarbibu(SpelesCikls& c);
 // The clock text "m:ss" of a number of seconds, hours dropped.
 void PulkstenaTeksts(char* kur, unsigned izmers, unsigned sekundes);
 
-// The two loss messages.
+// The two loss messages, and the start of the one for a level that does not load.
 extern const char* const NAVES_ZINJA;
+extern const char* const NEIELADEJAS_ZINJA;
 extern const char* const TUMSAS_ZINJA;
 
 #endif

@@ -91,10 +91,11 @@ void KlavisNospiesta(SpelesCikls& c, SDLKey klavis) {
     case SDLK_SPACE: c.kustiba = 1; break;
     case SDLK_2: pirmais->Veseliba = 20.0f; break;
     case SDLK_F1: IeladetSpelei(c, limenis); break;  // the whole level again
-    case SDLK_F2:  // only the level's objects again
-      c.paku_mgr->DzestVisu();
-      c.paku_mgr->IeladetPakasNoFaila(limenis);
+    case SDLK_F2: {  // only the level's objects again, if the file still reads
+      PakuMenedzeris objekti;
+      if (objekti.IeladetPakasNoFaila(limenis)) c.paku_mgr->Parnemt(objekti);
       break;
+    }
     case SDLK_F3:  // full health and a 100-second battery
       pirmais->Veseliba = 100.0f;
       pirmais->baterijas = 100000;
@@ -218,7 +219,6 @@ void Sakt(SpelesCikls& c, int argc, char** argv) {
   if (argc > 2) {                                               // 20
     mainmenu->action = 0;
     IeladetSpelei(c, argv[2]);
-    limenis = argv[2];
   } else {
     RaditIevadu(c);
   }

@@ -106,8 +106,8 @@ TEST_F(Levels, LoaderKeysDefaultsOrderAndFailures) {
        " level = { nextlevel = y; }", true, 400, 2, 100, 1000, 800, "y", 0},
       {"objects too", "images = { s = { image = ui/obj/veseliba.png; frames = 8; } } kit = { "
        "sprite = s; classID = 20; }", true, 250, 390, 100, 1, 800, "keep.cfg", 1},
-      {"unbalanced", "player = { posx = 1;", false, 250, 390, 100, 1, 800, "keep.cfg", 0},
-      {"empty file", "", false, 250, 390, 100, 1, 800, "keep.cfg", 0},
+      {"unbalanced", "player = { posx = 1;", false, 250, 390, 100, 1, 800, "keep.cfg", 1},
+      {"empty file", "", false, 250, 390, 100, 1, 800, "keep.cfg", 1},
   };
   for (auto& k : cases) {
     SCOPED_TRACE(k.name);
@@ -127,7 +127,7 @@ TEST_F(Levels, LoaderKeysDefaultsOrderAndFailures) {
     EXPECT_EQ(pirmais->baterijas_laiks, (unsigned)k.battery);
     EXPECT_EQ(L1->Siets->w, k.fieldW);
     EXPECT_EQ(nakamais_limenis, k.next);
-    EXPECT_EQ((int)mgr.pakas.size(), k.objects) << "the old objects are gone either way";
+    EXPECT_EQ((int)mgr.pakas.size(), k.objects) << "the old objects stay when it fails";
     EXPECT_EQ(spele_palaista, k.ok);
     EXPECT_EQ(mainmenu->selected_screen, k.ok ? 0u : 3u);
     EXPECT_EQ(limenja_sakums, k.ok ? 777u : 0u);
@@ -298,23 +298,26 @@ TEST_F(Levels, MenuActions) {
     unsigned screen, actionAfter;
     int done;
     std::string levelAfter, out;
+    bool onMessage = false;  // the message panel is up, else the main menu
   } cases[] = {
       {"nothing", 1, true, a, "", 1, 1, 0, a, ""},
       {"four", 4, true, a, "", 1, 4, 0, a, ""},
       {"eight", 8, true, a, "", 1, 8, 0, a, ""},
       {"continue a game", 3, true, a, "", 0, 0, 0, a, ""},
       {"continue without a game", 3, false, a, "", 1, 3, 0, a, ""},
+      {"close a message without a game", 3, false, a, "", 1, 1, 0, a, "", true},
+      {"close a message in a game", 3, true, a, "", 0, 0, 0, a, "", true},
       {"exit", 5, true, a, "", 0, 0, 1, a, ""},
       {"new game", 2, false, a, "", 0, 0, 0, a, "limenis ieladets: " + a + "\n"},
-      {"new game that fails stays", 2, false, dir + "/nav.cfg", "", 1, 2, 0, dir + "/nav.cfg", ""},
+      {"new game that fails tells", 2, false, dir + "/nav.cfg", "", 3, 0, 0, dir + "/nav.cfg", ""},
       {"next level", 6, true, a, b, 0, 0, 0, b,
        "nextlevel: " + b + "\nlimenis ieladets: " + b + "\n"},
-      {"next level with no path", 6, true, a, "", 0, 0, 0, "", "nextlevel: \n"},
+      {"next level with no path", 6, true, a, "", 3, 0, 0, a, "nextlevel: \n"},
       {"restart", 7, false, a, "", 0, 0, 0, a, "limenis ieladets: " + a + "\n"},
   };
   for (auto& k : cases) {
     SCOPED_TRACE(k.name);
-    mainmenu->selected_screen = 1;
+    mainmenu->selected_screen = k.onMessage ? 3 : 1;
     mainmenu->action = k.action;
     spele_palaista = k.running;
     limenis = k.level;

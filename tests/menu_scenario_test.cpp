@@ -118,3 +118,38 @@ TEST_F(MenuScenario, EscapeOpensTheMenuAndContinueReturnsOnlyToARunningGame) {
   EXPECT_EQ(mainmenu->selected_screen, 0u);
   EXPECT_EQ(mainmenu->action, 0u);
 }
+
+TEST_F(MenuScenario, ALevelThatDoesNotLoadShowsTheMenuWithAPanel) {
+  static char arg0[] = "delvorn", arg1[] = "0", arg2[] = "map/nowhere.cfg";
+  char* argv[] = {arg0, arg1, arg2, NULL};
+  spele_palaista = false;  // as the program starts
+  limenis = "map/intro.cfg";
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
+  Sakt(c, 3, argv);
+  testing::internal::GetCapturedStdout();
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "delvorn: the level \"map/nowhere.cfg\" could not be loaded: cannot open it: No "
+            "such file or directory\n");
+  Frames(2);
+  ASSERT_EQ(mainmenu->selected_screen, 3u);
+  EXPECT_EQ(limenis, "map/intro.cfg") << "a new game still starts the first level";
+  // The menu's own picture stands behind the panel, not the empty field.
+  SDL_Surface* menu = mainmenu->bgi_main.img.normal;
+  ASSERT_NE(menu, nullptr);
+  SDL_LockSurface(screen);
+  SDL_LockSurface(menu);
+  EXPECT_EQ(PixelAt(screen, 20, 20) & 0xFFFFFF, PixelAt(menu, 20, 20) & 0xFFFFFF);
+  SDL_UnlockSurface(menu);
+  SDL_UnlockSurface(screen);
+  Frames(15);    // past the panel's pause
+  ClickAt(400, 420);  // its close button, in the middle with no digger to avoid
+  Frames(2);
+  EXPECT_EQ(mainmenu->selected_screen, 1u);
+  ClickAt(180, 545);  // "Jauna spele"
+  testing::internal::CaptureStdout();
+  Frames(2);
+  EXPECT_NE(testing::internal::GetCapturedStdout().find("limenis ieladets: map/intro.cfg"),
+            std::string::npos);
+  EXPECT_TRUE(spele_palaista);
+}
