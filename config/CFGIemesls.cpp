@@ -4,6 +4,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <iostream>
+#include <sstream>
+
+#include "config/CFGDocument.h"
 
 std::string CFGFailaKluda(const std::string& cels) {
   errno = 0;
@@ -33,4 +37,13 @@ std::string CFGParsesKluda(const std::string& cels, const std::string& izvade) {
   if (izvade.find("scope err") != std::string::npos)
     return "its { and } do not balance (comments excluded, quotes included)";
   return "a } closes the top level before the end of the file";
+}
+
+bool CFGLasitKlusi(CFGDocument& doc, const std::string& cels, std::string& kluda) {
+  std::ostringstream teica;
+  std::streambuf* izeja = std::cout.rdbuf(teica.rdbuf());
+  const bool izdevas = doc.ReadFile(cels);
+  std::cout.rdbuf(izeja);
+  if (!izdevas) kluda = CFGParsesKluda(cels, teica.str());
+  return izdevas;
 }

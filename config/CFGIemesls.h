@@ -11,4 +11,9 @@ std::string CFGFailaKluda(const std::string& cels);
 // the reader's own output (`izvade`, "scope err" for unbalanced braces) points to.
 std::string CFGParsesKluda(const std::string& cels, const std::string& izvade);
 
+class CFGDocument;
+// ReadFile for a tool that reports on its own: what the reader would print is kept back and
+// turned into the reason (`kluda`) when the file is refused.
+bool CFGLasitKlusi(CFGDocument& doc, const std::string& cels, std::string& kluda);
+
 #endif

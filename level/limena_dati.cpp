@@ -53,11 +53,7 @@ void Objekts(CFGNode* n, LimenaDati& d) {
 bool LasitLimenaDatus(const std::string& cels, LimenaDati& d, std::string& kluda) {
   d = LimenaDati();
   CFGDocument doc;
-  if (!doc.ReadFile(cels)) {
-    kluda = CFGFailaKluda(cels);
-    if (kluda.empty()) kluda = "it does not parse (its { and } do not balance)";
-    return false;
-  }
+  if (!CFGLasitKlusi(doc, cels, kluda)) return false;
   for (CFGNode* n = doc.GetFirstChild(); n; n = n->GetNextNode()) {
     const std::string vards = n->GetName();
     if (vards == "images") {

@@ -61,8 +61,8 @@ TEST(LevelChecker, EachProblemHasItsLine) {
     std::vector<std::string> lines;  // every line expected, in order, minus the shared tail
   } cases[] = {
       {"a good level", good, {}},
-      {"unbalanced", "player = {", {"E the game cannot read it: it does not parse (its { and } "
-                                    "do not balance)"}},
+      {"unbalanced", "player = {", {"E the game cannot read it: its { and } do not balance "
+                                    "(comments excluded, quotes included)"}},
       {"empty", "", {"E the game cannot read it: the file is empty"}},
       {"two pictures", "level = { ground = " + mask + "; layer1 = " + look + "; }\n" +
        "player = { posx = 300; posy = 300; battery = 60; } " + seq +
@@ -134,7 +134,9 @@ TEST(LevelChecker, EachProblemHasItsLine) {
     const bool maskRead = k.text.find(mask) != std::string::npos &&
                           k.text.find("layer2") != std::string::npos;
     if (maskRead) expected.push_back(tunnelPickUp);
+    testing::internal::CaptureStdout();
     EXPECT_EQ(Lines(Level("l.cfg", k.text)), expected) << k.name;
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "") << k.name << ": reported only once";
   }
 }
 

@@ -80,9 +80,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   freopen("/dev/null", "w", stdout);  // "limenis ieladets: ..." for every input
   setenv("SDL_VIDEODRIVER", "dummy", 1);
   setenv("SDL_AUDIODRIVER", "dummy", 1);
-  const char* mape = getenv("DELVORN_RUN_DIR");
-  if (chdir(mape ? mape : DELVORN_BIN_DIR) != 0) {
-    fprintf(stderr, "level_fuzz: no run folder %s\n", mape ? mape : DELVORN_BIN_DIR);
+  if (chdir(DELVORN_BIN_DIR) != 0) {
+    fprintf(stderr, "level_fuzz: no run folder %s\n", DELVORN_BIN_DIR);
     exit(1);
   }
   if (SDL_Init(SDL_INIT_VIDEO) < 0 || !(screen = SDL_SetVideoMode(800, 600, 32, 0))) {
@@ -107,6 +106,13 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   char vards[64];
   snprintf(vards, sizeof(vards), "/tmp/delvorn-level-fuzz-%d.cfg", (int)getpid());
   limena_fails = vards;
+  // The game starts in its run folder; the inputs may name pictures of another folder (the
+  // broken levels name those beside them).
+  const char* mape = getenv("DELVORN_RUN_DIR");
+  if (mape && chdir(mape) != 0) {
+    fprintf(stderr, "level_fuzz: no folder %s\n", mape);
+    exit(1);
+  }
   return 0;
 }
 
