@@ -1,6 +1,8 @@
 // The document root: reading a file into text and running the three reader steps on it.
 #include "config/CFGDocument.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -41,6 +43,9 @@ CFGDocument::CFGDocument() {}
 CFGDocument::~CFGDocument() { mError.clear(); }
 
 bool CFGDocument::ReadFile(std::string file) {
+  // A pipe or a device would block the open or never end: only plain files are read.
+  struct stat st;
+  if (stat(file.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return false;
   FILE* f = std::fopen(file.c_str(), "r");
   if (f == nullptr) return false;
   // A stream without a size (a pipe) cannot be told from an empty file: refuse it.

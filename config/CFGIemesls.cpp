@@ -1,6 +1,8 @@
 // Reasons for refused configuration files, shared by the game and the level tools.
 #include "config/CFGIemesls.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -10,6 +12,10 @@
 #include "config/CFGDocument.h"
 
 std::string CFGFailaKluda(const std::string& cels) {
+  // A pipe or a device would block the open or never end; a folder fails its read below.
+  struct stat st;
+  if (stat(cels.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode))
+    return "it is not a plain file (a device, a pipe or a socket)";
   errno = 0;
   FILE* f = std::fopen(cels.c_str(), "r");
   if (f == nullptr) return std::string("cannot open it: ") + std::strerror(errno);

@@ -9,9 +9,9 @@ packages=(build-essential cmake pkg-config
   fonts-dustin python3 python3-pil python3-numpy
   googletest libgtest-dev
   xvfb xdotool imagemagick x11-utils
-  libsdl2-2.0-0 dpkg-dev file desktop-file-utils appstream man-db)
-# clang with libFuzzer, only for a fuzzing build (DELVORN_FUZZ=1 bash scripts/setup.sh).
-[ "${DELVORN_FUZZ:-0}" = 1 ] && packages+=(clang libclang-rt-14-dev)
+  libsdl2-2.0-0 dpkg-dev file desktop-file-utils appstream man-db clang)
+# libFuzzer, only for a fuzzing build (DELVORN_FUZZ=1 bash scripts/setup.sh).
+[ "${DELVORN_FUZZ:-0}" = 1 ] && packages+=(libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do

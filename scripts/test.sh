@@ -19,3 +19,11 @@ LD_LIBRARY_PATH="$compat" ctest --output-on-failure -j2 --timeout 300 -E '^(wind
 # The same suite under the sanitizers (memory errors, undefined behaviour, leaks).
 cd - >/dev/null
 bash scripts/sanitize.sh
+
+# The winning runs once more from a clang build at -O3: a run replays the same whatever
+# compiler and optimisation built the game.
+clang_dir=${BUILD_DIR:-build}-clang
+CC=clang CXX=clang++ cmake -S . -B "$clang_dir" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$clang_dir" --target level_runs_test -j"$(nproc)"
+echo "Winning runs in the clang build ($clang_dir):"
+(cd "$clang_dir" && ctest --output-on-failure --timeout 300 -R WinningRun)

@@ -1,9 +1,11 @@
 // Recording and replaying a level's input.
 #include "shell/ieraksts.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <sstream>
 
 #include "shell/globali.h"
@@ -90,6 +92,35 @@ std::string LasitRindu(std::istringstream& in, IerakstaRinda& r) {
   return "";
 }
 
+// What a path names: a device or a pipe could block the reader or never end.
+enum FailaVeids { NAV_FAILA, MAPE, NAV_PARASTS, PARASTS };
+FailaVeids Veids(const std::string& cels) {
+  struct stat st;
+  if (stat(cels.c_str(), &st) != 0) return NAV_FAILA;
+  if (S_ISDIR(st.st_mode)) return MAPE;
+  return S_ISREG(st.st_mode) ? PARASTS : NAV_PARASTS;
+}
+
+// The whole run file within its bounds; empty when it is read, else why not.
+std::string LasitVesu(const std::string& fails, std::string& teksts) {
+  errno = 0;
+  const FailaVeids veids = Veids(fails);
+  if (veids == MAPE) return "it is a folder, not a run file";
+  if (veids == NAV_PARASTS) return "it is not a plain file (a device, a pipe or a socket)";
+  FILE* f = veids == PARASTS ? fopen(fails.c_str(), "rb") : NULL;
+  if (!f) return std::string("cannot open it: ") + strerror(errno ? errno : ENOENT);
+  // One byte over the cap tells a file that grew past it while it was read.
+  teksts.resize((size_t)IERAKSTA_MAX + 1);
+  const size_t n = fread(&teksts[0], 1, teksts.size(), f);
+  const bool kluda = ferror(f) != 0;
+  fclose(f);
+  if (kluda) return "it cannot be read";
+  if (n > (size_t)IERAKSTA_MAX)
+    return "it is larger than " + std::to_string(IERAKSTA_MAX >> 20) + " MiB, more than any run";
+  teksts.resize(n);
+  return "";
+}
+
 Uint32 Tagad() { return atskanotajs.tagad; }
 
 // Every frame is 40 ms of game time; a game in a window also waits out the real frame.
@@ -140,22 +171,25 @@ void Uzstadit(Atskanotajs& a) {
 }  // namespace
 
 bool LasitIerakstu(const std::string& fails, Ieraksts& ieraksts, std::string& kluda) {
-  std::ifstream in(fails);
-  if (!in) {
-    kluda = fails + ":0: cannot open it: " + strerror(errno);
-    return false;
-  }
   ieraksts = Ieraksts();
-  std::string rinda;
   int nr = 0;
-  bool galva = false, ir_limenis = false;
-  unsigned iepriekseja = 0;
   auto Kluda = [&](const std::string& ko) {
     kluda = fails + ":" + std::to_string(nr) + ": " + ko;
     return false;
   };
-  while (std::getline(in, rinda)) {
+  std::string teksts;
+  const std::string kapec = LasitVesu(fails, teksts);
+  if (!kapec.empty()) return Kluda(kapec);
+  bool galva = false, ir_limenis = false;
+  unsigned iepriekseja = 0;
+  for (size_t sakums = 0; sakums < teksts.size();) {
+    size_t beigas = teksts.find('\n', sakums);
+    if (beigas == std::string::npos) beigas = teksts.size();
+    std::string rinda = teksts.substr(sakums, beigas - sakums);
+    sakums = beigas + 1;
     nr++;
+    if (rinda.size() > RINDAS_MAX)
+      return Kluda("the line is longer than " + std::to_string(RINDAS_MAX) + " characters");
     const size_t komentars = rinda.find('#');
     if (komentars != std::string::npos) rinda.erase(komentars);
     std::istringstream s(rinda);
@@ -169,7 +203,9 @@ bool LasitIerakstu(const std::string& fails, Ieraksts& ieraksts, std::string& kl
     } else if (pirmais == "level") {
       std::string cels;
       if (!(s >> cels)) return Kluda("level needs a path");
-      if (!std::ifstream(cels)) return Kluda("the level \"" + cels + "\" cannot be opened");
+      const FailaVeids veids = Veids(cels);
+      if (veids == NAV_FAILA) return Kluda("the level \"" + cels + "\" cannot be opened");
+      if (veids != PARASTS) return Kluda("the level \"" + cels + "\" is not a plain file");
       ieraksts.limenis = cels;
       ir_limenis = true;
     } else if (pirmais == "clock") {
@@ -261,4 +297,21 @@ void Atskanotajs::Beigt() {
   fails = nullptr;
   if (raksta || atskano) ierices = speles_ierices;
   raksta = atskano = false;
+}
+
+bool AtskanosanasSpriedums(const AtskanosanasStavoklis& s, std::string& rinda, int& statuss) {
+  const char* kas = NULL;
+  if (s.ekrans == 4)
+    kas = "won";
+  else if (s.ekrans == 5)
+    kas = "lost";
+  else if (s.kadrs >= s.pedejais_kadrs || s.beigt)
+    kas = "unfinished";
+  if (!kas) return false;
+  char teksts[160];
+  snprintf(teksts, sizeof(teksts), " at frame %d, battery %d of %u s", s.kadrs,
+           s.baterija_ms > 0 ? s.baterija_ms / 1000 : 0, s.ietilpiba_ms / 1000);
+  rinda = std::string("replay: ") + kas + " " + (s.limenis ? *s.limenis : "") + teksts;
+  statuss = s.ekrans == 4 ? 0 : 2;
+  return true;
 }

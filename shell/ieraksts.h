@@ -35,8 +35,27 @@ struct Ieraksts {
   std::vector<IerakstaRinda> rindas;
 };
 
-// Reads a run file; false with `kluda` = "FILE:LINE: what is wrong" when it is malformed.
+// A run file is read only when it is a plain file within these bounds.
+const long IERAKSTA_MAX = 16L << 20;  // bytes: hours of play
+const size_t RINDAS_MAX = 4096;       // characters in one line
+
+// Reads a run file; false with `kluda` = "FILE:LINE: what is wrong" when it is malformed, is
+// not a plain file or is over its bounds.
 bool LasitIerakstu(const std::string& fails, Ieraksts& ieraksts, std::string& kluda);
+
+// How a replay ended, after frame `kadrs` of its loop: won (the level-won screen 4), lost
+// (screen 5), or unfinished (its last recorded frame played, or the game told to quit).
+// False while it goes on; else the line to print and the program's status (0 won, 2 not).
+struct AtskanosanasStavoklis {
+  const std::string* limenis;
+  int kadrs;
+  int pedejais_kadrs;  // the run's last recorded frame
+  unsigned ekrans;
+  bool beigt;          // the game was told to quit
+  int baterija_ms;     // left, and the capacity
+  unsigned ietilpiba_ms;
+};
+bool AtskanosanasSpriedums(const AtskanosanasStavoklis& s, std::string& rinda, int& statuss);
 
 // The fixed-step clock and the per-frame mouse behind the time-and-mouse seam. Recording
 // writes every polled event and mouse change to a file; replaying pushes the recorded

@@ -179,6 +179,19 @@ void Vadit(SpelesCikls& c) {
   }
 }
 
+// Where a replay stands after a frame.
+AtskanosanasStavoklis Stavoklis(const SpelesCikls& c, const Ieraksts& ieraksts) {
+  AtskanosanasStavoklis s;
+  s.limenis = &ieraksts.limenis;
+  s.kadrs = atskanotajs.kadrs;
+  s.pedejais_kadrs = ieraksts.rindas.empty() ? 0 : (int)ieraksts.rindas.back().kadrs;
+  s.ekrans = Ekrans();
+  s.beigt = c.done != 0;
+  s.baterija_ms = pirmais->baterijas;
+  s.ietilpiba_ms = pirmais->baterijas_laiks;
+  return s;
+}
+
 }  // namespace
 
 void Sakt(SpelesCikls& c, int argc, char** argv) {
@@ -314,15 +327,33 @@ int Spele(int argc, char** argv) {
   const int n = (int)args.size() - 1;
   SpelesCikls c;
   Sakt(c, n, args.data());
-  if (atskanot && *atskanot) {
-    atskanotajs.SaktAtskanot(ieraksts, true);
+  const bool atskano = atskanot && *atskanot;
+  if (atskano) {
+    if (!spele_palaista) {  // its level did not load; the line on standard error says why
+      Beigt(c);
+      return 1;
+    }
+    // Paced as it was played when it can be watched; headless, as fast as it goes.
+    char dzinis[32] = "";
+    SDL_VideoDriverName(dzinis, sizeof(dzinis));
+    atskanotajs.SaktAtskanot(ieraksts, strcmp(dzinis, "dummy") != 0);
   } else if (rakstit && *rakstit) {
     if (n < 3)
       fprintf(stderr, "delvorn: DELVORN_RECORD needs a level on the command line; not recording\n");
     else if (!atskanotajs.SaktRakstit(rakstit, args[2]))
       fprintf(stderr, "delvorn: %s cannot be written: %s; not recording\n", rakstit, strerror(errno));
   }
-  while (c.done == 0) Kadrs(c);
+  int statuss = 0;
+  std::string spriedums;
+  while (c.done == 0) {
+    Kadrs(c);
+    if (atskano && AtskanosanasSpriedums(Stavoklis(c, ieraksts), spriedums, statuss)) break;
+  }
   atskanotajs.Beigt();
-  return Beigt(c);
+  if (!spriedums.empty()) {
+    printf("%s\n", spriedums.c_str());
+    fflush(stdout);
+  }
+  Beigt(c);
+  return statuss;
 }

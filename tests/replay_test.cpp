@@ -1,8 +1,10 @@
 // Recorded runs: the file format and its errors, a recording replayed frame for frame, and
 // the game refusing a broken run file.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "digger/racejs.h"
@@ -67,10 +69,32 @@ TEST(Replay, RunFileFormatAndItsErrors) {
       EXPECT_EQ(r.rindas.size(), k.lines);
     }
   }
-  Ieraksts r;
-  std::string error;
-  EXPECT_FALSE(LasitIerakstu("/nonexistent/run.txt", r, error));
-  EXPECT_EQ(error, "/nonexistent/run.txt:0: cannot open it: No such file or directory");
+  // Paths that are no run file, and files past the bounds.
+  const std::string fifo = MakeTempDir() + "/fifo";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const std::string big = RunFile("");
+  ASSERT_EQ(truncate(big.c_str(), IERAKSTA_MAX + 1), 0);
+  const std::string longLine =
+      RunFile("delvorn-run 1\n# " + std::string(RINDAS_MAX, 'x') + "\nlevel l.cfg\n");
+  const std::string fifoLevel = RunFile("delvorn-run 1\nlevel " + fifo + "\n");
+  struct {
+    std::string path;
+    std::string error;  // after "PATH:"
+  } paths[] = {
+      {"/nonexistent/run.txt", "0: cannot open it: No such file or directory"},
+      {"/tmp", "0: it is a folder, not a run file"},
+      {"/dev/zero", "0: it is not a plain file (a device, a pipe or a socket)"},
+      {fifo, "0: it is not a plain file (a device, a pipe or a socket)"},
+      {big, "0: it is larger than 16 MiB, more than any run"},
+      {longLine, "2: the line is longer than 4096 characters"},
+      {fifoLevel, "2: the level \"" + fifo + "\" is not a plain file"},
+  };
+  for (auto& k : paths) {
+    Ieraksts r;
+    std::string error;
+    EXPECT_FALSE(LasitIerakstu(k.path, r, error));
+    EXPECT_EQ(error, k.path + ":" + k.error);
+  }
   unlink("replay-test-level.cfg");
 }
 
@@ -136,10 +160,45 @@ TEST(Replay, ARecordingReplaysFrameForFrame) {
   Beigt(c);
 }
 
-TEST(Replay, TheGameRefusesABrokenRunFileWithOneLine) {
-  const std::string path = RunFile("delvorn-run 1\nlevel map/nowhere.cfg\n");
-  RunResult r = RunProgram(std::string(DELVORN_BIN_DIR) + "/delvorn", {},
-                           {"SDL_VIDEODRIVER=dummy", "DELVORN_REPLAY=" + path}, "/tmp");
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, "delvorn: " + path + ":2: the level \"map/nowhere.cfg\" cannot be opened\n");
+TEST(Replay, AReplayEndsWithItsVerdict) {
+  const std::string dir = MakeTempDir();
+  const std::string level = dir + "/l.cfg";
+  WriteFile(level, "player = { battery = 100; }");
+  const std::string shortLevel = dir + "/s.cfg";
+  WriteFile(shortLevel, "player = { battery = 1; }");
+  const std::string broken = dir + "/b.cfg";
+  WriteFile(broken, "level = { ground = nav.png; layer1 = nav.png; layer2 = nav.png; }");
+  const std::string head = "delvorn-run 1\nclock 5000\nlevel ";
+  struct {
+    std::string run;  // a path under the run folder, or the run's text
+    int status;
+    std::string out;  // the verdict line's start; empty: none
+    std::string err;  // part of standard error
+  } cases[] = {
+      {"map/intro.run", 0, "replay: won map/intro.cfg at frame ", ""},
+      {head + shortLevel + "\n200 mouse 1 1 0\n", 2, "replay: lost " + shortLevel + " at frame ",
+       ""},
+      {head + level + "\n10 mouse 1 1 0\n", 2,
+       "replay: unfinished " + level + " at frame 10, battery 99 of 100 s\n", ""},
+      {head + level + "\n5 quit\n90 mouse 1 1 0\n", 2, "replay: unfinished " + level + " at frame 5,",
+       ""},
+      {head + broken + "\n", 1, "", "could not be loaded: nav.png: cannot be opened"},
+      {head + "map/nowhere.cfg\n", 1, "", ":3: the level \"map/nowhere.cfg\" cannot be opened\n"},
+  };
+  for (auto& k : cases) {
+    const std::string path =
+        k.run.find('\n') == std::string::npos ? DELVORN_BIN_DIR "/" + k.run : RunFile(k.run);
+    SCOPED_TRACE(path);
+    RunResult r = RunProgram(std::string(DELVORN_BIN_DIR) + "/delvorn", {},
+                             {"SDL_VIDEODRIVER=dummy", "DELVORN_REPLAY=" + path}, "/tmp");
+    EXPECT_EQ(r.status, k.status) << r.err;
+    const size_t at = r.out.find("replay: ");
+    const size_t length = k.out.empty() ? std::string::npos : k.out.size();
+    const std::string verdict = at == std::string::npos ? "" : r.out.substr(at, length);
+    EXPECT_EQ(verdict, k.out) << r.out;
+    EXPECT_NE(r.err.find(k.err), std::string::npos) << r.err;
+    if (k.status == 1) {
+      EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
+  }
 }
