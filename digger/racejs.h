@@ -93,8 +93,9 @@ class Speletajs {
   // even when the field already has a bomb burning. Nothing else does anything.
   void Rakt();
   // Once per frame: takes the health a blast, a zone under the centre or radiation in
-  // sight costs, then draws the health number and the battery gauge.
-  void Veseljoties();
+  // sight costs (not while the game is paused), then draws the health number and the
+  // battery gauge.
+  void Veseljoties(bool briesmas = true);
 
   // Load-time checks; each keeps the surface or frees it and reports the file.
   // A sheet must hold the 9 x rindas grid of suna-pixel cells.

@@ -40,7 +40,7 @@ inline int Attalums(int dx, int dy) { return (int)sqrt((double)dx * dx + (double
 
 }  // namespace
 
-void Speletajs::Veseljoties() {
+void Speletajs::Veseljoties(bool briesmas) {
   const float cx = pozx + CENTRS, cy = pozy + CENTRS;
 
   // A blast hurts once, in its own frame.
@@ -57,7 +57,7 @@ void Speletajs::Veseljoties() {
   }
 
   const int icx = (int)cx, icy = (int)cy;
-  if (L1) {
+  if (L1 && briesmas) {
     const int zona = SietaZona(L1->LasitSietu(icx, icy));
     if (zona == AIZA) Veseliba = 0.0f;
     if (zona == INDE) Veseliba -= INDES_DEVA;

@@ -60,7 +60,7 @@ void Laukums::Spridzinat(int numurs, int laiks, int x, int y) {
   Bumbas[0] = new bumbvieta{numurs, x, y, laiks};
 }
 
-void Laukums::ApkalpotBumbas() {
+void Laukums::ApkalpotBumbas(bool degt) {
   if (bum_kadrs_f > 4.0f) bum_kadrs_f = 0.0f;
   bum_kadrs_f += 0.3f;
   bum_kadrs = (int)bum_kadrs_f;
@@ -83,6 +83,7 @@ void Laukums::ApkalpotBumbas() {
   }
   if (b->tips == 7 || b->tips == 8) printf("::%d::\n", bum_kadrs);
 
+  if (!degt) return;
   b->t -= 1;
   if (b->t > 0) return;
 

@@ -137,8 +137,9 @@ class Laukums {
   // Places a bomb of item type numurs with a fuse of laiks frames at field (x, y), unless
   // one already burns.
   void Spridzinat(int numurs, int laiks, int x, int y);
-  // Once per frame: draws the burning bomb, counts its fuse down and blasts at 0.
-  void ApkalpotBumbas();
+  // Once per frame: draws the burning bomb, counts its fuse down (unless the game is
+  // paused) and blasts at 0.
+  void ApkalpotBumbas(bool degt = true);
   // Rebuilds the kit icon list from the mask markers of the whole field.
   void ParindeksetAptiekas();
   // Finds every radiation pixel of the field; the zones do not move in play, so a new mask

@@ -106,6 +106,10 @@ void MainScreen::ReceiveInput(SDL_Event& notikums) {
   Button* visas[] = {&bt_newgame, &bt_continue,  &bt_level,       &bt_exit,
                      &bt_close,   &bt_nextlevel, &bt_restartlevel};
   for (Button* b : visas) b->Update(x, y, 0);
+  if (selected_screen == SCREEN_PAUSED) {  // any click goes on
+    if (notikums.type == SDL_MOUSEBUTTONUP) action = 3;
+    return;
+  }
   if (notikums.type != SDL_MOUSEBUTTONUP || notikums.button.button != SDL_BUTTON_LEFT) return;
   // A panel not yet seen, or seen only for a moment, takes no click.
   if (IrPanelis(selected_screen) && PanelisGaida(ierices.Tagad())) return;
@@ -121,7 +125,16 @@ void MainScreen::ReceiveInput(SDL_Event& notikums) {
       Dot(bt_newgame, 2);
       Dot(bt_exit, 5);
       Dot(bt_continue, 3);
+      Dot(bt_level, ACTION_LEVELS);
       break;
+    case SCREEN_LEVELS: {
+      const int i = LimenjaRinda(x, y, levels.size());
+      if (i >= 0 && levels[i].open) {
+        chosen_level = i;
+        action = ACTION_PLAY_CHOSEN;
+      }
+      break;
+    }
     case 3:
       Dot(bt_close, 3);
       break;
@@ -155,6 +168,16 @@ unsigned MainScreen::Update(unsigned laiks, SDL_Surface* merkis) {
       break;
     case 2:
       bgi_game.Blit(merkis);
+      break;
+    case SCREEN_LEVELS: {
+      bgi_main.Blit(merkis);
+      int x = 0, y = 0;
+      ierices.Pele(&x, &y);
+      ZimetLimenjus(*this, merkis, x, y);
+      break;
+    }
+    case SCREEN_PAUSED:
+      ZimetPauzi(merkis);
       break;
     case 3:
       // A message with no game behind it stands on the main menu.

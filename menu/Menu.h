@@ -2,8 +2,9 @@
 // action codes, the intro slides, and the game's own two cursors.
 //
 // The main screen is the game's state machine: selected_screen (0 playing, 1 main menu,
-// 3 message, 4 level won, 5 level lost) and action (2 new game, 3 continue/close, 5 exit,
-// 6 next level, 7 restart). Buttons set action; the shell carries it out.
+// 3 message, 4 level won, 5 level lost, 6 level choice, 7 paused) and action (2 new game,
+// 3 continue/close, 5 exit, 6 next level, 7 restart, 9 play the chosen level, 10 open the
+// level choice). Buttons set action; the shell carries it out.
 #ifndef DELVORN_MENU_MENU_H
 #define DELVORN_MENU_MENU_H
 
@@ -11,6 +12,7 @@
 #include <SDL_ttf.h>
 
 #include <string>
+#include <vector>
 
 // Loads a menu picture in the screen's format (alpha kept where the file has it); null when
 // it does not load, and the widget holding it is then simply not drawn.
@@ -56,13 +58,25 @@ class BackgroundImage {
   void Interpolate(SDL_Surface* merkis, BackgroundImage* no, unsigned necaurspidiba);
 };
 
+// One line of the level choice.
+struct LevelEntry {
+  std::string name;
+  std::string path;
+  bool won = false;
+  unsigned best_ms = 0;  // the best winning time; 0 when none
+  bool open = false;     // won, or the first not won: it may be played
+};
+
+const unsigned SCREEN_LEVELS = 6, SCREEN_PAUSED = 7;
+const unsigned ACTION_PLAY_CHOSEN = 9, ACTION_LEVELS = 10;
+
 class MainScreen {
  public:
   std::string text;  // the message of screens 3, 4 and 5
   Button bt_newgame;
   Button bt_continue;
   Button bt_exit;
-  Button bt_level;  // drawn and hovered, sets no action
+  Button bt_level;  // opens the level choice
   Button bt_continuegame[10];
   Button bt_close;
   Button bt_nextlevel;
@@ -77,6 +91,8 @@ class MainScreen {
   // The panels (screens 3 to 5) stand moved by this much from the window's middle, so that
   // they open away from the digger.
   int panela_dx = 0, panela_dy = 0;
+  std::vector<LevelEntry> levels;  // the level choice's lines, filled when it opens
+  int chosen_level = -1;           // the line clicked, for action 9
   unsigned paradits = 1;    // the screen drawn last
   Uint32 paradits_no = 0;  // when it was first drawn
 
@@ -102,6 +118,13 @@ class MainScreen {
   void ZiimeeTekstuC(SDL_Surface* merkis, TTF_Font* f, unsigned x, unsigned y,
                      const char* teksts, unsigned r, unsigned g, unsigned b);
 };
+
+// The level choice's line under (x, y) among `skaits` lines, or -1.
+int LimenjaRinda(int x, int y, size_t skaits);
+// The level choice over the menu's picture, the line under (x, y) lit.
+void ZimetLimenjus(const MainScreen& m, SDL_Surface* merkis, int x, int y);
+// The small "Pauze" panel over the field.
+void ZimetPauzi(SDL_Surface* merkis);
 
 // Where a panel goes, as its move from the middle, so that it covers least of the digger
 // standing at screen (x, y) and of the way ahead along his heading (degrees).

@@ -6,6 +6,7 @@
 #include "objects/PakuMgr.h"
 #include "shell/gaita.h"
 #include "shell/globali.h"
+#include "shell/atminja.h"
 
 namespace {
 
@@ -43,6 +44,7 @@ void KrustoSpeletaju(PakuMenedzeris::Pk* paka, PakuMenedzeris* mgr) {
     if (!paka->zinja.empty()) mainmenu->text = paka->zinja;
     mainmenu->action = 0;
     mainmenu->selected_screen = EKRANS_UZVARA;
+    LimenisUzvarets();
     mgr->DzestPaku(paka);
   } else if (klase == KLASE_KONTROLPUNKTS) {
     if (mainmenu->selected_screen != 0) return;

@@ -1,18 +1,22 @@
 // The play flow: loading levels for the shell, losing, the menu actions and the clocks.
 #include "shell/gaita.h"
 
+#include <ctype.h>
 #include <stdio.h>
 
 #include "digger/racejs.h"
 #include "field/zeme.h"
 #include "inventory/inventars.h"
+#include "level/kede.h"
 #include "level/limenis.h"
 #include "menu/Menu.h"
+#include "shell/atminja.h"
 #include "shell/globali.h"
 #include "shell/ierices.h"
 #include "shell/sistema.h"
 
 const char* const NAVES_ZINJA = "Raceju ir piemeklejusi nave\n Megini velreiz";
+const char* const PIRMAIS_LIMENIS = "map/intro.cfg";
 const char* const NEIELADEJAS_ZINJA = "Limeni nevar ieladet:\n ";
 const char* const TUMSAS_ZINJA =
     "Luktura baterijas ir beigusas,\n spuldze uz raceja kiveres nodziest un\n visapkart "
@@ -134,6 +138,49 @@ void ParbauditBeigas() {
   pirmais->kustibu_pauze = 1;
 }
 
+namespace {
+Uint32 pauzes_sakums = 0;
+}  // namespace
+
+bool Pauze() { return Ekrans() == SCREEN_PAUSED; }
+
+void Pauzet() {
+  if (!mainmenu || Ekrans() != 0 || !spele_palaista) return;
+  mainmenu->selected_screen = SCREEN_PAUSED;
+  mainmenu->action = 0;
+  pauzes_sakums = ierices.Tagad();
+}
+
+void BeigtPauzi() {
+  if (!Pauze()) return;
+  // The level clock stands still for the pause: it starts as much later.
+  limenja_sakums += ierices.Tagad() - pauzes_sakums;
+  mainmenu->selected_screen = 0;
+  mainmenu->action = 0;
+}
+
+void AtvertLimenjus() {
+  mainmenu->levels.clear();
+  bool pirmais_neuzvaretais = true;
+  for (const std::string& cels : LimenjuKede(PIRMAIS_LIMENIS)) {
+    LevelEntry e;
+    e.path = cels;
+    // The file's own name: "map/raktuve.cfg" shows as "Raktuve".
+    const size_t sakums = cels.find_last_of("/\\") + 1;
+    e.name = cels.substr(sakums, cels.rfind('.') > sakums ? cels.rfind('.') - sakums : cels.npos);
+    if (!e.name.empty()) e.name[0] = (char)toupper((unsigned char)e.name[0]);
+    if (const LevelProgress* p = progress.Find(cels)) {
+      e.won = p->won;
+      e.best_ms = p->best_ms;
+    }
+    e.open = e.won || pirmais_neuzvaretais;
+    if (!e.won) pirmais_neuzvaretais = false;
+    mainmenu->levels.push_back(e);
+  }
+  mainmenu->selected_screen = SCREEN_LEVELS;
+  mainmenu->action = 0;
+}
+
 void IzpilditDarbibu(SpelesCikls& c) {
   if (!mainmenu) return;
   switch (mainmenu->action) {
@@ -141,6 +188,10 @@ void IzpilditDarbibu(SpelesCikls& c) {
       IeladetSpelei(c, limenis);
       break;
     case 3:  // continue, or close a message
+      if (Pauze()) {
+        BeigtPauzi();
+        break;
+      }
       if (!spele_palaista) {
         // A message closed with no game behind it leaves the main menu.
         if (mainmenu->selected_screen == 3) {
@@ -166,6 +217,15 @@ void IzpilditDarbibu(SpelesCikls& c) {
     }
     case 7:
       IeladetSpelei(c, limenis);
+      break;
+    case ACTION_PLAY_CHOSEN: {
+      const int i = mainmenu->chosen_level;
+      mainmenu->action = 0;
+      if (i >= 0 && (size_t)i < mainmenu->levels.size()) IeladetSpelei(c, mainmenu->levels[i].path);
+      break;
+    }
+    case ACTION_LEVELS:
+      AtvertLimenjus();
       break;
     default: break;
   }

@@ -34,6 +34,16 @@ void ParbauditBeigas();
 // Frame step 21: what the main screen's last button asked for.
 void IzpilditDarbibu(SpelesCikls& c);
 
+// P pauses play: the digger, the battery, the level clock, a burning fuse and the field's
+// dangers stand still until P, a click or Escape.
+bool Pauze();
+void Pauzet();
+void BeigtPauzi();
+// Opens the level choice: the chain from the first level, each with its progress; the won
+// ones and the first not won may be played.
+void AtvertLimenjus();
+extern const char* const PIRMAIS_LIMENIS;
+
 // The clock text "m:ss" of a number of seconds, hours dropped.
 void PulkstenaTeksts(char* kur, unsigned izmers, unsigned sekundes);
 

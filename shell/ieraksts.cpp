@@ -10,6 +10,7 @@
 
 #include "shell/globali.h"
 #include "shell/ierices.h"
+#include "shell/logs.h"
 #include "shell/sistema.h"
 
 Atskanotajs atskanotajs;
@@ -25,7 +26,8 @@ struct KlavisVards {
 const KlavisVards KLAVISES[] = {
     {"space", SDLK_SPACE}, {"lshift", SDLK_LSHIFT}, {"escape", SDLK_ESCAPE}, {"up", SDLK_UP},
     {"down", SDLK_DOWN},   {"left", SDLK_LEFT},     {"right", SDLK_RIGHT},   {"f1", SDLK_F1},
-    {"f2", SDLK_F2},       {"f3", SDLK_F3},         {"2", SDLK_2},
+    {"f2", SDLK_F2},       {"f3", SDLK_F3},         {"2", SDLK_2},       {"p", SDLK_p},
+    {"f11", SDLK_F11},     {"return", SDLK_RETURN},
 };
 
 std::string KlavisTeksts(SDLKey k) {
@@ -139,7 +141,7 @@ Uint8 Pele(int* x, int* y) {
   if (!a.pele_lasita) {
     a.pele_lasita = true;
     if (a.raksta) {
-      a.pogas = SDL_GetMouseState(&a.x, &a.y);
+      a.pogas = LogaPele(&a.x, &a.y);
       if (a.fails && (a.x != a.ierakstita_x || a.y != a.ierakstita_y ||
                       a.pogas != a.ierakstitas_pogas)) {
         fprintf(a.fails, "%d mouse %d %d %u\n", a.kadrs, a.x, a.y, (unsigned)a.pogas);

@@ -13,7 +13,7 @@
 namespace {
 
 const char LIETOSANA[] =
-    "Usage: delvorn [FULLSCREEN [LEVEL [JOYSTICK]]]\n"
+    "Usage: delvorn [--scale N] [FULLSCREEN [LEVEL [JOYSTICK]]]\n"
     "       delvorn --help | --version\n"
     "\n"
     "Delvorn is a digging game: steer a miner with a helmet lamp through an underground\n"
@@ -21,6 +21,7 @@ const char LIETOSANA[] =
     "With no arguments the intro plays in an 800 x 600 window, then the main menu shows.\n"
     "\n"
     "Arguments:\n"
+    "  --scale N   a window N times as large (1 to 4), drawn with sharp pixels; remembered\n"
     "  FULLSCREEN  a non-zero number plays full screen; 0 plays in a window\n"
     "  LEVEL       a level file to play at once, skipping the intro and the main menu,\n"
     "              for example map/intro.cfg\n"
@@ -33,7 +34,10 @@ const char LIETOSANA[] =
     "  right button, left Shift  uses the active item: digs, or places an explosive\n"
     "  bottom-left panel         point at it to open it, click an item to make it active\n"
     "  arrow keys                move the view over a field larger than the window\n"
-    "  Escape                    the main menu: \"Turpinat\" goes back, \"Iziet\" quits\n"
+    "  Escape                    the main menu: \"Turpinat\" goes back, \"Iziet\" quits;\n"
+    "                            \"Limenis\" chooses a level already won or the next one\n"
+    "  P                         pauses: the battery, the level clock and a fuse stop\n"
+    "  F11, Alt+Enter            full screen and back (remembered)\n"
     "  F1                        starts the level again\n"
     "  F2                        puts the level's objects back\n"
     "  F3, 2                     for testing levels: full health and battery; health 20\n"
@@ -71,6 +75,9 @@ std::string PalidzibasTeksts(const std::string& arguments, const std::string& da
          "A LEVEL path is read from the data folder unless the game is started in a folder\n"
          "that holds data of its own.\n"
          "\n"
+         "The levels won, their best times, the scale and full screen are kept in\n"
+         "$XDG_DATA_HOME/delvorn/progress.cfg (else ~/.local/share/delvorn/progress.cfg).\n"
+         "\n"
          "DELVORN_REPLAY=RUN plays a recorded run (paced in a window, at full speed with\n"
          "SDL_VIDEODRIVER=dummy) until its level is won or lost or its last frame is played,\n"
          "then prints one line such as\n"
@@ -79,7 +86,8 @@ std::string PalidzibasTeksts(const std::string& arguments, const std::string& da
          "unfinished, 1 when the run or its level cannot be read.\n"
          "DELVORN_RECORD=RUN records the play of the LEVEL given on the command line.\n"
          "\n"
-         "Exit status: 0 after quitting; 1 when a font or the graphics cannot be opened;\n"
+         "Exit status: 0 after quitting; 1 when a font or the graphics cannot be opened or\n"
+         "--scale is not 1 to 4;\n"
          "2 when the 800 x 600 x 32 video mode cannot be set; 3 when the placeholder field\n"
          "picture map/pamats1.bmp is missing or unusable.\n"
          "\n" + versija;

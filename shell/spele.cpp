@@ -16,18 +16,19 @@
 #include "inventory/inventars.h"
 #include "menu/Menu.h"
 #include "objects/PakuMgr.h"
+#include "shell/atminja.h"
 #include "shell/gaita.h"
 #include "shell/globali.h"
 #include "shell/ieraksts.h"
 #include "shell/ierices.h"
 #include "shell/ikona.h"
+#include "shell/logs.h"
 #include "shell/platforma.h"
 #include "shell/sistema.h"
 
 namespace {
 
 const char* const VIRSRAKSTS = "Delvorn";
-const int PLATUMS = 800, AUGSTUMS = 600, DZILUMS = 32;
 const int KADRA_MS = 40;
 const char* const LAUKA_BILDE = "map/pamats1.bmp";
 
@@ -65,17 +66,17 @@ void AtvertFontus() {
   pfont = TTF_OpenFont("dustismo_bold.ttf", 15);
 }
 
-void AtvertEkranu(int argc, char** argv) {
+void AtvertEkranu(const SpelesCikls& c, int argc, char** argv) {
   const char* trukums = DispleijaTrukums();
   if (trukums) Fatali(1, "Couldn't initialize SDL: %s\n", trukums);
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) < 0)
     Fatali(1, "Couldn't initialize SDL: %s\n", SDL_GetError());
   atexit(SDL_Quit);
   UzliktIkonu();  // before the first video mode, or the window keeps no icon
-  screen = SDL_SetVideoMode(PLATUMS, AUGSTUMS, DZILUMS, SDL_HWSURFACE | SDL_DOUBLEBUF);
-  if (argc > 1 && atoi(argv[1]) != 0)
-    screen = SDL_SetVideoMode(PLATUMS, AUGSTUMS, DZILUMS, SDL_FULLSCREEN);
-  if (!screen) Fatali(2, "Couldn't set 800x600x32 video mode: %s\n", SDL_GetError());
+  // The command line's FULLSCREEN decides when it is given; else the one remembered.
+  const bool pilns = argc > 1 ? atoi(argv[1]) != 0 : c.pilns_ekrans;
+  if (!AtvertLogu(c.merogs, pilns))
+    Fatali(2, "Couldn't set 800x600x32 video mode: %s\n", SDL_GetError());
   SDL_WM_SetCaption(VIRSRAKSTS, NULL);
 }
 
@@ -111,12 +112,25 @@ void ApstradatNotikumu(SpelesCikls& c) {
   switch (c.event.type) {
     case SDL_KEYDOWN:
       if (c.event.key.keysym.sym == SDLK_LSHIFT) c.rakt_shift = true;
+      if (c.event.key.keysym.sym == SDLK_F11 ||
+          (c.event.key.keysym.sym == SDLK_RETURN && (c.event.key.keysym.mod & KMOD_ALT))) {
+        if (PartrauktLogu()) IeveerotLogu();
+        break;
+      }
+      if (c.event.key.keysym.sym == SDLK_p) {
+        if (Pauze())
+          BeigtPauzi();
+        else
+          Pauzet();
+        break;
+      }
       KlavisNospiesta(c, c.event.key.keysym.sym);
       break;
     case SDL_KEYUP:  // Escape opens the main menu when it is let go, not when pressed
       if (c.event.key.keysym.sym == SDLK_LSHIFT) c.rakt_shift = false;
       BultaAtlaista(c.skats, c.event.key.keysym.sym);
       if (c.event.key.keysym.sym == SDLK_ESCAPE) {
+        BeigtPauzi();
         mainmenu->action = 1;
         mainmenu->selected_screen = 1;
       }
@@ -153,7 +167,7 @@ void RaditIevadu(SpelesCikls& c) {
       intro->ReceiveInput(c.event);
     }
     if (c.done) break;
-    SDL_UpdateRect(screen, 0, 0, 0, 0);
+    ParaditKadru();
   }
   delete intro;
 }
@@ -207,7 +221,7 @@ void Sakt(SpelesCikls& c, int argc, char** argv) {
   RakstitVirsrakstu();                                          // 1
   c.dzoistiks_ir = argc > 3 && atoi(argv[3]) > 0;               // 2
   AtvertFontus();                                               // 3-6
-  AtvertEkranu(argc, argv);                                     // 7-10
+  AtvertEkranu(c, argc, argv);                                  // 7-10
   Inventars_V2::InitietMantuTipus();                            // 11
   L1 = new Laukums(0, 0, LAUKA_BILDE, LAUKA_BILDE, LAUKA_BILDE);  // 12
   if (!L1->Siets || !L1->Zeme || !L1->Pamats)
@@ -261,7 +275,7 @@ void Kadrs(SpelesCikls& c) {
   pirmais->Kadri();                                             // 8
   L1->BiditKadrus();
   L1->ZimLauk(7, 385, 249, 200, 1);                             // 9
-  L1->ApkalpotBumbas();                                         // 10
+  L1->ApkalpotBumbas(!Pauze());                                 // 10
   c.paku_mgr->Zimet(screen, (Uint32)c.laiks, L1->sak.x, L1->sak.y);  // 11
   pirmais->Attelot();                                           // 12
   ZimetSpradzienu(*L1, screen);                                 // a charge's reach, a blast
@@ -270,7 +284,7 @@ void Kadrs(SpelesCikls& c) {
     pirmais->inv2.Apkalpot(c.pelex, c.peley, pogas);
   else
     pirmais->inv2.Apkalpot(0, 0, pogas);
-  pirmais->Veseljoties();                                       // 14
+  pirmais->Veseljoties(!Pauze());                               // 14
   ZimetPulksteni(c);                                            // 15
   ZimetPazinojumu();
   if (Ekrans() == 0) ZimetSpelesKursoru(c);                     // 16
@@ -288,7 +302,7 @@ void Kadrs(SpelesCikls& c) {
     ierices.Pele(&c.pelex, &c.peley);
     c.kursors->ZimetMenuzim(screen, c.pelex, c.peley);
   }
-  SDL_Flip(screen);                                             // 24
+  ParaditKadru();                                               // 24
 }
 
 int Beigt(SpelesCikls& c) {
@@ -311,7 +325,25 @@ int Spele(int argc, char** argv) {
   const char* atskanot = getenv("DELVORN_REPLAY");
   const char* rakstit = getenv("DELVORN_RECORD");
   Ieraksts ieraksts;
-  std::vector<char*> args(argv, argv + argc);
+  std::vector<char*> args;
+  int merogs = 0;
+  for (int i = 0; i < argc; i++) {
+    if (strcmp(argv[i], "--scale") != 0) {
+      args.push_back(argv[i]);
+      continue;
+    }
+    merogs = i + 1 < argc ? atoi(argv[++i]) : 0;
+    if (merogs < 1 || merogs > 4) {
+      fprintf(stderr, "delvorn: --scale needs a whole number from 1 to 4\n");
+      return 1;
+    }
+  }
+  // A replay's win is not the player's: it leaves the progress file alone.
+  if (!(atskanot && *atskanot)) IeladetProgresu();
+  if (merogs > 0 && merogs != progress.scale) {
+    progress.scale = merogs;
+    SaglabatProgresu();
+  }
   static char nulle[] = "0";
   if (atskanot && *atskanot) {
     std::string kluda;
@@ -319,13 +351,16 @@ int Spele(int argc, char** argv) {
       fprintf(stderr, "delvorn: %s\n", kluda.c_str());
       return 1;
     }
+    char* pilns = args.size() > 1 ? args[1] : nulle;
     args.resize(1);
-    args.push_back(argc > 1 ? argv[1] : nulle);
+    args.push_back(pilns);
     args.push_back(&ieraksts.limenis[0]);
   }
   args.push_back(NULL);
   const int n = (int)args.size() - 1;
   SpelesCikls c;
+  c.merogs = progress.scale;
+  c.pilns_ekrans = progress.fullscreen;
   Sakt(c, n, args.data());
   const bool atskano = atskanot && *atskanot;
   if (atskano) {

@@ -33,6 +33,8 @@ struct SpelesCikls {
   Dzoistiks* dzoistiks;      // joystick 0, used only when it opened and was asked for
   std::string neieladejas;   // the level path whose failed load was last reported
   Skats skats;               // the view over a field larger than the window
+  int merogs = 1;            // the window's scale, 1 to 4 (--scale)
+  bool pilns_ekrans = false;  // full screen, also without the command line's FULLSCREEN
 };
 
 // Start-up; a fatal failure ends the process with its status (1 fonts or SDL, 2 video,

@@ -123,7 +123,7 @@ TEST_F(Menu, ALeftReleaseOverAButtonGivesItsActionOnItsScreenOnly) {
       {1, 150, 540, SDL_MOUSEBUTTONUP, 1, 2},     // new game
       {1, 300, 540, SDL_MOUSEBUTTONUP, 1, 3},     // continue
       {1, 650, 540, SDL_MOUSEBUTTONUP, 1, 5},     // exit
-      {1, 500, 540, SDL_MOUSEBUTTONUP, 1, 99},    // level: no action
+      {1, 500, 540, SDL_MOUSEBUTTONUP, 1, 10},    // level: the level choice
       {1, 150, 540, SDL_MOUSEBUTTONDOWN, 1, 99},  // a press alone
       {1, 150, 540, SDL_MOUSEBUTTONUP, 3, 99},    // the right button
       {3, 400, 420, SDL_MOUSEBUTTONUP, 1, 3},     // close
