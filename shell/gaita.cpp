@@ -22,6 +22,10 @@ const char* const TUMSAS_ZINJA =
     "Luktura baterijas ir beigusas,\n spuldze uz raceja kiveres nodziest un\n visapkart "
     "iestajas tumsa.\n Izdzivosanas varbutiba lidzinas nullei";
 
+namespace {
+Uint32 pauzes_sakums = 0;  // when the pause began
+}  // namespace
+
 unsigned Ekrans() { return mainmenu ? mainmenu->selected_screen : 0; }
 
 bool IeladetSpelei(SpelesCikls& c, const std::string& cels) {
@@ -62,7 +66,9 @@ void PulkstenaTeksts(char* kur, unsigned izmers, unsigned sekundes) {
 
 void ZimetPulksteni(SpelesCikls& c) {
   TTF_Font* f = pfont ? pfont : font;
-  const unsigned limenja = (ierices.Tagad() - limenja_sakums) / 1000u;
+  // A paused clock shows where it stopped.
+  const Uint32 tagad = Pauze() ? pauzes_sakums : ierices.Tagad();
+  const unsigned limenja = (tagad - limenja_sakums) / 1000u;
   PulkstenaTeksts(c.sk, sizeof(c.sk), limenja);
   ZiimeeTekstuL(screen, f, 60, 27, c.sk, 0, 0, 0);
   const int baterijas = pirmais->baterijas / 1000;
@@ -137,10 +143,6 @@ void ParbauditBeigas() {
   pirmais->darbiba = 6;
   pirmais->kustibu_pauze = 1;
 }
-
-namespace {
-Uint32 pauzes_sakums = 0;
-}  // namespace
 
 bool Pauze() { return Ekrans() == SCREEN_PAUSED; }
 

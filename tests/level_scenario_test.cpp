@@ -10,6 +10,8 @@
 #include "digger/racejs.h"
 #include "menu/Menu.h"
 #include "objects/PakuMgr.h"
+#include "field/zeme.h"
+#include "shell/atminja.h"
 #include "shell/gaita.h"
 #include "shell/globali.h"
 #include "shell/spele.h"
@@ -26,6 +28,7 @@ class LevelScenario : public ::testing::Test {
   void SetUp() override {
     ASSERT_EQ(chdir(DELVORN_BIN_DIR), 0);
     if (access("map/intro.cfg", R_OK) != 0) GTEST_SKIP() << "no first level in the run folder";
+    limenis = PIRMAIS_LIMENIS;  // as the program starts
     StartPastIntro(c, 1, argv);
     InstallFakeSeam(2);
     now = 100000;
@@ -98,6 +101,8 @@ TEST_F(LevelScenario, NewGameControlPointsExitAndTheNextLevel) {
   Touch(exit);
   Frames(1);
   ASSERT_EQ(mainmenu->selected_screen, 4u);
+  ASSERT_NE(progress.Find("map/intro.cfg"), nullptr);
+  EXPECT_TRUE(progress.Find("map/intro.cfg")->won) << "the win is kept";
   const std::string next = nakamais_limenis;
   EXPECT_FALSE(next.empty());
   out = ClickWhenReady(mainmenu->bt_nextlevel);
@@ -172,4 +177,51 @@ TEST_F(LevelScenario, APanelOpensAwayFromTheDiggerAndTakesNoClickAtOnce) {
     Click(b.x + b.w / 2, b.y + b.h / 2);
     EXPECT_EQ(mainmenu->selected_screen, 0u);
   }
+}
+
+TEST_F(LevelScenario, TheLevelChoiceOpensTheWonLevelsAndTheNextOne) {
+  progress = Progress();
+  progress.RecordWin("map/intro.cfg", 83000);
+  Click(550, 545);  // "Limenis"
+  ASSERT_EQ(mainmenu->selected_screen, (unsigned)SCREEN_LEVELS);
+  const std::vector<LevelEntry>& l = mainmenu->levels;
+  ASSERT_GE(l.size(), 3u) << "the chain from the first level";
+  EXPECT_EQ(l[0].path, "map/intro.cfg");
+  EXPECT_EQ(l[0].name, "Intro");
+  EXPECT_TRUE(l[0].won && l[0].open);
+  EXPECT_EQ(l[0].best_ms, 83000u);
+  EXPECT_TRUE(!l[1].won && l[1].open) << "the first level not won may be played";
+  EXPECT_FALSE(l[2].open) << "the ones after it are locked";
+  Click(300, 195);  // the third line: locked
+  EXPECT_EQ(mainmenu->selected_screen, (unsigned)SCREEN_LEVELS);
+  const std::string second = l[1].path;
+  std::string out = Click(300, 165);
+  EXPECT_NE(out.find("limenis ieladets: " + second), std::string::npos) << out;
+  EXPECT_EQ(limenis, second);
+  progress = Progress();
+}
+
+TEST_F(LevelScenario, APauseHoldsTheDiggerTheClocksAndAFuse) {
+  Click(178, 546);
+  Frames(1);
+  ClickWhenReady(mainmenu->bt_close);  // the greeting
+  ASSERT_EQ(mainmenu->selected_screen, 0u);
+  L1->Spridzinat(9, 3, (int)pirmais->pozx + 200, (int)pirmais->pozy);
+  PushEvent(SDL_KEYDOWN, SDLK_SPACE, 0);  // walking
+  PushEvent(SDL_KEYDOWN, SDLK_p, 0);
+  Frames(1);
+  ASSERT_EQ(mainmenu->selected_screen, (unsigned)SCREEN_PAUSED);
+  const float x = pirmais->pozx;
+  const int battery = pirmais->baterijas;
+  const Uint32 levelClock = now - limenja_sakums;
+  Frames(50);
+  EXPECT_FLOAT_EQ(pirmais->pozx, x);
+  EXPECT_EQ(pirmais->baterijas, battery);
+  EXPECT_NE(L1->Bumbas[0], nullptr) << "the fuse waits";
+  Click(10, 10);  // any click goes on
+  EXPECT_EQ(mainmenu->selected_screen, 0u);
+  EXPECT_LT(now - limenja_sakums, levelClock + 200) << "the level clock stood still";
+  Frames(5);
+  EXPECT_EQ(L1->Bumbas[0], nullptr) << "and burns on";
+  EXPECT_LT(pirmais->baterijas, battery);
 }
