@@ -4,6 +4,7 @@
 #include "digger/racejs.h"
 #include "field/zeme.h"
 #include "shell/gaita.h"
+#include "shell/skana.h"
 
 namespace {
 
@@ -64,12 +65,14 @@ void Speletajs::Pacelt() {
       if (manta <= 23) {
         // Bytes naming no real item stay in the ground: the bag refuses them.
         if (inv2.IevietotLietu((unsigned)manta, 1, false)) {
+          Skanet(SK_PACELT);
           p = ArMantu(p, 0);
           lauks->RakstitSietu(fx, fy, p);
         }
       } else if (manta == 24 && Veseliba < 100.0f) {
         Veseliba += 25.0f;
         if (Veseliba > 100.0f) Veseliba = 100.0f;
+        Skanet(SK_APTIEKA);
         p = ArMantu(p, 0);
         lauks->RakstitSietu(fx, fy, p);
         lauks->ParindeksetAptiekas();
@@ -78,6 +81,7 @@ void Speletajs::Pacelt() {
       if (SietaManta(p) == 25 && Veseliba < 100.0f) {
         Veseliba += 50.0f;
         if (Veseliba > 100.0f) Veseliba = 100.0f;
+        Skanet(SK_APTIEKA);
         p = ArMantu(p, 0);
         lauks->RakstitSietu(fx, fy, p);
         lauks->ParindeksetAptiekas();

@@ -7,6 +7,7 @@
 #include "field/zeme.h"
 #include "shell/globali.h"
 #include "shell/ierices.h"
+#include "shell/skana.h"
 
 namespace {
 
@@ -89,6 +90,8 @@ void Speletajs::Rakt() {
               NoapalotFloat(pozy + VIDUS + r.NOBIDE * sv - d * cv), virziens, false);
     }
     L1->ZimLauk((int)pozx - 10 - L1->sak.x, (int)pozy - 10 - L1->sak.y, 41, 41, 0);
+    static const Skana KODIENI[] = {SK_LAPSTA, SK_CIRTNIS, SK_PNEIMO};
+    Skanet(KODIENI[id - LAAPSTA]);
     return;
   }
 

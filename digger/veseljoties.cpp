@@ -9,6 +9,7 @@
 #include "field/zeme.h"
 #include "shell/globali.h"
 #include "shell/sistema.h"
+#include "shell/skana.h"
 
 namespace {
 
@@ -45,6 +46,7 @@ void Speletajs::Veseljoties(bool briesmas) {
 
   // A blast hurts once, in its own frame.
   const int s = Epicentrs.stiprums;
+  const float bija = Veseliba;
   if (s != 0) {
     const int d = Attalums((int)(cx - Epicentrs.x), (int)(cy - Epicentrs.y));
     if (VIEGLI_LIDZ * s > d) {
@@ -54,13 +56,17 @@ void Speletajs::Veseljoties(bool briesmas) {
       if (L1) L1->ZimLauk((int)pozx - L1->sak.x, (int)pozy - L1->sak.y, 21, 21, 0);
     }
     Epicentrs.stiprums = 0;
+    if (Veseliba < bija) Skanet(SK_SAP_SPRAD);
   }
 
   const int icx = (int)cx, icy = (int)cy;
   if (L1 && briesmas) {
     const int zona = SietaZona(L1->LasitSietu(icx, icy));
     if (zona == AIZA) Veseliba = 0.0f;
-    if (zona == INDE) Veseliba -= INDES_DEVA;
+    if (zona == INDE) {
+      Veseliba -= INDES_DEVA;
+      SkanetRetak(SK_SAP_INDE, 20);
+    }
 
     // Radiation in sight: the line is walked from the source towards the centre.
     L1->TuvakieStarojumi(icx, icy);
@@ -87,6 +93,7 @@ void Speletajs::Veseljoties(bool briesmas) {
         }
       }
       Veseliba -= deva;
+      if (deva > 0.0f) SkanetRetak(SK_SAP_STAR, 10);
     }
   }
 

@@ -3,12 +3,14 @@
 #include <stdio.h>
 #include <stdlib.h>
 
+#include "digger/racejs.h"
 #include "field/nejauss.h"
 #include "field/noapalot.h"
 #include "field/spradziens.h"
 #include "field/zeme.h"
 #include "shell/globali.h"
 #include "shell/ierices.h"
+#include "shell/skana.h"
 
 namespace {
 
@@ -50,7 +52,6 @@ int SpradzienaStiprums(int tips) {
 namespace {
 
 const int KADRA_PLATUMS = 23, KADRA_AUGSTUMS = 20;
-inline double Radiani(double a) { return a * 3.14159265 / 180.0; }
 
 }  // namespace
 
@@ -94,6 +95,9 @@ void Laukums::ApkalpotBumbas(bool degt) {
   Epicentrs.y = b->y;
   Epicentrs.stiprums = ATTALUMS;
   SaktSpradzienu(*this, b->x, b->y, ATTALUMS);
+  if (pirmais)
+    Skanet(MAX_CIETUMS > 250 ? SK_SEMTEX : SK_SPRADZIENS,
+           SkalumsAttaluma(b->x - (int)pirmais->pozx, b->y - (int)pirmais->pozy));
   bool aiza_atrasta = false;
   float ex = (float)b->x, ey = (float)b->y;
   NejaussSekla(ierices.Tagad());

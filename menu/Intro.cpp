@@ -1,5 +1,6 @@
 // The opening slides: each of the first five held, then cross-faded into the next.
 #include "menu/Menu.h"
+#include "shell/skana.h"
 
 namespace {
 
@@ -51,6 +52,7 @@ bool Intro::Update(Uint32 tagad, SDL_Surface* merkis) {
     timer = tagad;
     alpha = 0;
     selected_screen++;
+    if (selected_screen <= 4) Skanet(SK_SLAIDS);
   }
   if (selected_screen <= 4) {
     // 64-bit and clamped: no overflow for any gap, no division by a zero fade time.

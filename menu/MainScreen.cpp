@@ -7,6 +7,7 @@
 #include "menu/Menu.h"
 #include "shell/globali.h"
 #include "shell/ierices.h"
+#include "shell/skana.h"
 
 namespace {
 
@@ -99,13 +100,29 @@ MainScreen::~MainScreen() {
   }
 }
 
+// A button hovered on the screen shown, not one of another screen lying under the pointer.
+static bool RedzamaPoga(const MainScreen& m, const Button* b) {
+  switch (m.selected_screen) {
+    case 1:
+      return b == &m.bt_newgame || b == &m.bt_continue || b == &m.bt_level || b == &m.bt_exit;
+    case 3: return b == &m.bt_close;
+    case 4: return b == &m.bt_nextlevel;
+    case 5: return b == &m.bt_restartlevel;
+    default: return false;
+  }
+}
+
 void MainScreen::ReceiveInput(SDL_Event& notikums) {
   if (selected_screen == 0) return;
   int x = 0, y = 0;
   ierices.Pele(&x, &y);
   Button* visas[] = {&bt_newgame, &bt_continue,  &bt_level,       &bt_exit,
                      &bt_close,   &bt_nextlevel, &bt_restartlevel};
-  for (Button* b : visas) b->Update(x, y, 0);
+  for (Button* b : visas) {
+    const bool bija = b->isSelected;
+    b->Update(x, y, 0);
+    if (b->isSelected && !bija && RedzamaPoga(*this, b)) Skanet(SK_VIRS);
+  }
   if (selected_screen == SCREEN_PAUSED) {  // any click goes on
     if (notikums.type == SDL_MOUSEBUTTONUP) action = 3;
     return;
@@ -119,6 +136,7 @@ void MainScreen::ReceiveInput(SDL_Event& notikums) {
     if (!b.isSelected) return;
     action = kods;
     b.isSelected = false;
+    Skanet(SK_KLIKSKIS);
   };
   switch (selected_screen) {
     case 1:

@@ -4,9 +4,10 @@
 #include "digger/racejs.h"
 #include "menu/Menu.h"
 #include "objects/PakuMgr.h"
+#include "shell/atminja.h"
 #include "shell/gaita.h"
 #include "shell/globali.h"
-#include "shell/atminja.h"
+#include "shell/skana.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ void KrustoSpeletaju(PakuMenedzeris::Pk* paka, PakuMenedzeris* mgr) {
   const unsigned klase = paka->klasses_id;
   if (klase >= 4 && klase <= 10) {  // explosives: the item whose ID is the class
     pirmais->inv2.IevietotLietu(klase, (int)paka->vertiba, false);
+    Skanet(SK_PACELT);
     mgr->DzestPaku(paka);
   } else if (klase == KLASE_VESELIBA) {
     if (pirmais->Veseliba >= 100.0f) {
@@ -38,6 +40,7 @@ void KrustoSpeletaju(PakuMenedzeris::Pk* paka, PakuMenedzeris* mgr) {
     }
     const float jauna = pirmais->Veseliba + (float)paka->vertiba;
     pirmais->Veseliba = jauna > 100.0f ? 100.0f : jauna;
+    Skanet(SK_APTIEKA);
     mgr->DzestPaku(paka);
   } else if (klase == KLASE_IZEJA) {
     if (mainmenu->selected_screen != 0 || !mgr->kontrolpunkti.empty()) return;
@@ -45,11 +48,13 @@ void KrustoSpeletaju(PakuMenedzeris::Pk* paka, PakuMenedzeris* mgr) {
     mainmenu->action = 0;
     mainmenu->selected_screen = EKRANS_UZVARA;
     LimenisUzvarets();
+    Skanet(SK_UZVARA);
     mgr->DzestPaku(paka);
   } else if (klase == KLASE_KONTROLPUNKTS) {
     if (mainmenu->selected_screen != 0) return;
     std::string zinja = paka->zinja;
     mgr->DzestPaku(paka);
+    Skanet(SK_KONTROLPUNKTS);
     if (zinja.empty()) {
       // A point taken in silence leaves the player unsure that it counted.
       // Points added by hand, not loaded, still count.
@@ -64,6 +69,7 @@ void KrustoSpeletaju(PakuMenedzeris::Pk* paka, PakuMenedzeris* mgr) {
     const uint32_t ms = paka->vertiba * 1000u;
     pirmais->baterijas = (int)ms;
     pirmais->baterijas_laiks = ms;
+    Skanet(SK_BATERIJA);
     const std::string zinja = paka->zinja;
     mgr->DzestPaku(paka);
     if (!zinja.empty()) RaditZinju(zinja, EKRANS_ZINJA);

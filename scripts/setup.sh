@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake pkg-config
-  libsdl1.2-dev libsdl-ttf2.0-dev libsdl-image1.2-dev
+  libsdl1.2-dev libsdl-ttf2.0-dev libsdl-image1.2-dev libsdl-mixer1.2-dev
   fonts-dustin python3 python3-pil python3-numpy
   googletest libgtest-dev
   xvfb xdotool imagemagick x11-utils

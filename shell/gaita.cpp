@@ -14,6 +14,7 @@
 #include "shell/globali.h"
 #include "shell/ierices.h"
 #include "shell/sistema.h"
+#include "shell/skana.h"
 
 const char* const NAVES_ZINJA = "Raceju ir piemeklejusi nave\n Megini velreiz";
 const char* const PIRMAIS_LIMENIS = "map/intro.cfg";
@@ -139,6 +140,8 @@ void ParbauditBeigas() {
   spele_palaista = false;
   if (pirmais->Veseliba <= 0) mainmenu->text = NAVES_ZINJA;
   if (pirmais->baterijas <= 1) mainmenu->text = TUMSAS_ZINJA;
+  Skanet(pirmais->baterijas <= 1 ? SK_TUMSA : SK_NAVE);
+  Skanet(SK_ZAUDETS);
   mainmenu->selected_screen = 5;
   pirmais->darbiba = 6;
   pirmais->kustibu_pauze = 1;
@@ -181,6 +184,18 @@ void AtvertLimenjus() {
   }
   mainmenu->selected_screen = SCREEN_LEVELS;
   mainmenu->action = 0;
+}
+
+void SkanetSpele(SpelesCikls& c) {
+  const bool spele = Ekrans() == 0 && spele_palaista;
+  SkanetCilpu(SK_SOLIS, spele && pirmais->darbiba == 2);
+  SkanetCilpu(SK_DEGLS, L1->Bumbas[0] != NULL && !Pauze());
+  // The last 15 seconds of the lamp: a soft beep every three seconds.
+  const int b = pirmais->baterijas;
+  if (spele && b > 1 && b <= 15000 && (Sint32)(ierices.Tagad() - c.pikst_lidz) >= 0) {
+    Skanet(SK_PIKST);
+    c.pikst_lidz = ierices.Tagad() + 3000;
+  }
 }
 
 void IzpilditDarbibu(SpelesCikls& c) {

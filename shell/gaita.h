@@ -31,6 +31,8 @@ void ZimetSpelesKursoru(SpelesCikls& c);
 bool PeleUzRaceja(int dx, int dy);
 // Frame step 20: health below 0 becomes 0; death or an empty lamp loses the level.
 void ParbauditBeigas();
+// The sounds that last while a state does: footsteps, a fuse, the lamp's last seconds.
+void SkanetSpele(SpelesCikls& c);
 // Frame step 21: what the main screen's last button asked for.
 void IzpilditDarbibu(SpelesCikls& c);
 

@@ -25,6 +25,7 @@
 #include "shell/logs.h"
 #include "shell/platforma.h"
 #include "shell/sistema.h"
+#include "shell/skana.h"
 
 namespace {
 
@@ -80,6 +81,19 @@ void AtvertEkranu(const SpelesCikls& c, int argc, char** argv) {
   SDL_WM_SetCaption(VIRSRAKSTS, NULL);
 }
 
+// M mutes, - and + change the volume, in play and on the menus.
+bool SkanasKlavis(SDLKey k) {
+  switch (k) {
+    case SDLK_m: PartrauktKlusumu(); return true;
+    case SDLK_MINUS:
+    case SDLK_KP_MINUS: MainitSkalumu(-16); return true;
+    case SDLK_PLUS:
+    case SDLK_EQUALS:
+    case SDLK_KP_PLUS: MainitSkalumu(16); return true;
+    default: return false;
+  }
+}
+
 // A key press counts only while the digger is not held by a pause.
 void KlavisNospiesta(SpelesCikls& c, SDLKey klavis) {
   if (pirmais->kustibu_pauze != 0) return;
@@ -117,6 +131,7 @@ void ApstradatNotikumu(SpelesCikls& c) {
         if (PartrauktLogu()) IeveerotLogu();
         break;
       }
+      if (SkanasKlavis(c.event.key.keysym.sym)) break;
       if (c.event.key.keysym.sym == SDLK_p) {
         if (Pauze())
           BeigtPauzi();
@@ -222,6 +237,7 @@ void Sakt(SpelesCikls& c, int argc, char** argv) {
   c.dzoistiks_ir = argc > 3 && atoi(argv[3]) > 0;               // 2
   AtvertFontus();                                               // 3-6
   AtvertEkranu(c, argc, argv);                                  // 7-10
+  AtvertSkanu(c.klusums);
   Inventars_V2::InitietMantuTipus();                            // 11
   L1 = new Laukums(0, 0, LAUKA_BILDE, LAUKA_BILDE, LAUKA_BILDE);  // 12
   if (!L1->Siets || !L1->Zeme || !L1->Pamats)
@@ -255,6 +271,7 @@ void Sakt(SpelesCikls& c, int argc, char** argv) {
 
 void Kadrs(SpelesCikls& c) {
   atskanotajs.KadraSakums();  // a recorded run's input for this frame
+  SkanasKadrs();
   c.paku_mgr->TestetKrustosanos(pirmais->GetX(), pirmais->GetY(), 12);  // 1
   c.klikskis = false;
   while (SDL_PollEvent(&c.event)) {                             // 2
@@ -285,6 +302,7 @@ void Kadrs(SpelesCikls& c) {
   else
     pirmais->inv2.Apkalpot(0, 0, pogas);
   pirmais->Veseljoties(!Pauze());                               // 14
+  SkanetSpele(c);
   ZimetPulksteni(c);                                            // 15
   ZimetPazinojumu();
   if (Ekrans() == 0) ZimetSpelesKursoru(c);                     // 16
@@ -316,6 +334,7 @@ int Beigt(SpelesCikls& c) {
   c.paku_mgr = NULL;
   delete c.kursors;
   c.kursors = NULL;
+  AizvertSkanu();
   return 0;
 }
 
@@ -327,7 +346,12 @@ int Spele(int argc, char** argv) {
   Ieraksts ieraksts;
   std::vector<char*> args;
   int merogs = 0;
+  bool klusums = false;
   for (int i = 0; i < argc; i++) {
+    if (strcmp(argv[i], "--mute") == 0) {
+      klusums = true;
+      continue;
+    }
     if (strcmp(argv[i], "--scale") != 0) {
       args.push_back(argv[i]);
       continue;
@@ -361,6 +385,7 @@ int Spele(int argc, char** argv) {
   SpelesCikls c;
   c.merogs = progress.scale;
   c.pilns_ekrans = progress.fullscreen;
+  c.klusums = klusums;
   Sakt(c, n, args.data());
   const bool atskano = atskanot && *atskanot;
   if (atskano) {

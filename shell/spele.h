@@ -35,6 +35,8 @@ struct SpelesCikls {
   Skats skats;               // the view over a field larger than the window
   int merogs = 1;            // the window's scale, 1 to 4 (--scale)
   bool pilns_ekrans = false;  // full screen, also without the command line's FULLSCREEN
+  bool klusums = false;       // --mute
+  Uint32 pikst_lidz = 0;      // the low battery's next beep
 };
 
 // Start-up; a fatal failure ends the process with its status (1 fonts or SDL, 2 video,

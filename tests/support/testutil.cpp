@@ -145,6 +145,14 @@ void PushEvent(Uint8 type, int key, Uint8 button) {
 
 FakeSeam fakeSeam;
 
+// Every test process, run by ctest or by hand, plays silently and keeps its progress file in
+// the build tree, never the user's own.
+const bool kTestEnvironment = [] {
+  setenv("SDL_AUDIODRIVER", "dummy", 0);
+  setenv("XDG_DATA_HOME", DELVORN_TEST_HOME, 1);
+  return true;
+}();
+
 namespace {
 Uint32 FakeNow() { return fakeSeam.now; }
 void FakeSleep(Uint32 ms) { fakeSeam.now += ms; }
