@@ -42,6 +42,7 @@ has "./usr/share/games/delvorn/hlth.ttf -> ../../fonts/truetype/dustin/Dustismo_
 has ./usr/share/games/delvorn/Game.bmp
 has ./usr/share/games/delvorn/map/pamats1.bmp
 has ./usr/share/games/delvorn/ui/ikona.png
+has ./usr/share/games/delvorn/sound/solis.wav
 has ./usr/share/applications/delvorn.desktop
 for n in 32 48 64 128 256; do has "./usr/share/icons/hicolor/${n}x${n}/apps/delvorn.png"; done
 has ./usr/share/man/man6/delvorn.6.gz

@@ -42,6 +42,7 @@ link_is share/man/man6/delvorn-launcher.6.gz delvorn.6.gz
 diff "$work/run" "$work/installed" >"$work/diff" || fail "data differs from the run folder: $(head "$work/diff")"
 [ "$(wc -l <"$work/installed")" -gt 20 ] || fail "only $(wc -l <"$work/installed") data files"
 grep -qx './ui/ikona.png' "$work/installed" || fail "no window icon in the data"
+grep -qx './sound/semtex.wav' "$work/installed" || fail "no sounds in the data"
 [ -z "$(find "$root/share" -type f -perm -u+x)" ] || fail "programs under share/"
 [ -z "$(find "$stage" -type f \( -name '*.ttf' -o -name '*.TTF' \))" ] || fail "a font was copied"
 
