@@ -68,6 +68,7 @@ void ZimetPauzi(SDL_Surface* merkis) {
   Plate(merkis, x, y, w, h);
   TTF_Font* f = Font();
   if (f) ZiimeeTekstuC(merkis, f, 400, (unsigned)(y + 10), "Pauze", 236, 214, 150);
-  if (font2) ZiimeeTekstuC(merkis, font2, 400, (unsigned)(y + 38), "P vai klikskis: turpinat", 190,
-                           180, 160);
+  if (font2)
+    ZiimeeTekstuC(merkis, font2, 400, (unsigned)(y + 38), "P vai klikskis: turpinat", 190, 180,
+                  160);
 }

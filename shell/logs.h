@@ -7,11 +7,11 @@
 #include <SDL.h>
 
 struct Logs {
-  SDL_Surface* video = nullptr;   // the window's own surface
+  SDL_Surface* video = nullptr;      // the window's own surface
   SDL_Surface* aizmugure = nullptr;  // the picture when it is not the window itself
-  int merogs = 1;   // the window's scale asked for, 1 to 4
-  int n = 1;        // the scale drawn now
-  int dx = 0;       // where the picture lies in the window
+  int merogs = 1;                    // the window's scale asked for, 1 to 4
+  int n = 1;                         // the scale drawn now
+  int dx = 0;                        // where the picture lies in the window
   int dy = 0;
   bool pilns = false;  // full screen
 };

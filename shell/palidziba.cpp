@@ -13,7 +13,7 @@
 namespace {
 
 const char LIETOSANA[] =
-    "Usage: delvorn [--scale N] [FULLSCREEN [LEVEL [JOYSTICK]]]\n"
+    "Usage: delvorn [--scale N] [--mute] [FULLSCREEN [LEVEL [JOYSTICK]]]\n"
     "       delvorn --help | --version\n"
     "\n"
     "Delvorn is a digging game: steer a miner with a helmet lamp through an underground\n"
@@ -22,6 +22,7 @@ const char LIETOSANA[] =
     "\n"
     "Arguments:\n"
     "  --scale N   a window N times as large (1 to 4), drawn with sharp pixels; remembered\n"
+    "  --mute      starts without sound (M turns it on)\n"
     "  FULLSCREEN  a non-zero number plays full screen; 0 plays in a window\n"
     "  LEVEL       a level file to play at once, skipping the intro and the main menu,\n"
     "              for example map/intro.cfg\n"
@@ -38,6 +39,7 @@ const char LIETOSANA[] =
     "                            \"Limenis\" chooses a level already won or the next one\n"
     "  P                         pauses: the battery, the level clock and a fuse stop\n"
     "  F11, Alt+Enter            full screen and back (remembered)\n"
+    "  M; -, +                   sound off and on; quieter, louder (for this run)\n"
     "  F1                        starts the level again\n"
     "  F2                        puts the level's objects back\n"
     "  F3, 2                     for testing levels: full health and battery; health 20\n"

@@ -11,14 +11,12 @@ Skanas skanas;
 namespace {
 
 const char* const FAILI[SK_SKAITS] = {
-    "sound/solis.wav",     "sound/lapsta.wav",    "sound/cirtnis.wav",
-    "sound/pneimo.wav",    "sound/degls.wav",     "sound/spradziens.wav",
-    "sound/semtex.wav",    "sound/pacelt.wav",    "sound/aptieka.wav",
-    "sound/baterija.wav",  "sound/kontrolpunkts.wav", "sound/sap_sprad.wav",
-    "sound/sap_inde.wav",  "sound/sap_star.wav",  "sound/nave.wav",
-    "sound/tumsa.wav",     "sound/uzvara.wav",    "sound/zaudets.wav",
-    "sound/klikskis.wav",  "sound/virs.wav",      "sound/slaids.wav",
-    "sound/pikst.wav"};
+    "sound/solis.wav",    "sound/lapsta.wav",     "sound/cirtnis.wav",       "sound/pneimo.wav",
+    "sound/degls.wav",    "sound/spradziens.wav", "sound/semtex.wav",        "sound/pacelt.wav",
+    "sound/aptieka.wav",  "sound/baterija.wav",   "sound/kontrolpunkts.wav", "sound/sap_sprad.wav",
+    "sound/sap_inde.wav", "sound/sap_star.wav",   "sound/nave.wav",          "sound/tumsa.wav",
+    "sound/uzvara.wav",   "sound/zaudets.wav",    "sound/klikskis.wav",      "sound/virs.wav",
+    "sound/slaids.wav",   "sound/pikst.wav"};
 const int KANALI = 16;
 const int CILPU_KANALI = 2;  // 0 footsteps, 1 fuse
 
@@ -34,8 +32,7 @@ void IestatitSkalumu() {
 
 bool AtvertSkanu(bool klusums) {
   skanas.klusums = klusums;
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) < 0 ||
-      Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 512) < 0) {
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) < 0 || Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 512) < 0) {
     fprintf(stderr, "delvorn: no sound (%s); the game plays on silently\n", SDL_GetError());
     return false;
   }
@@ -83,7 +80,9 @@ void SkanetRetak(Skana s, int kadri) {
 int SkalumsAttaluma(int dx, int dy) {
   const double d = sqrt((double)dx * dx + (double)dy * dy);
   const double TUVU = 150, TALU = 900, MAZAKAIS = 0.25;
-  const double k = d <= TUVU ? 1.0 : (d >= TALU ? MAZAKAIS : 1.0 - (1.0 - MAZAKAIS) * (d - TUVU) / (TALU - TUVU));
+  const double k =
+      d <= TUVU ? 1.0
+                : (d >= TALU ? MAZAKAIS : 1.0 - (1.0 - MAZAKAIS) * (d - TUVU) / (TALU - TUVU));
   return (int)(SKALUMS_MAX * k);
 }
 

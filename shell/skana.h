@@ -4,28 +4,28 @@
 #define DELVORN_SHELL_SKANA_H
 
 enum Skana {
-  SK_SOLIS,          // footsteps, a loop while he walks
-  SK_LAPSTA,         // the three tools' bites
+  SK_SOLIS,   // footsteps, a loop while he walks
+  SK_LAPSTA,  // the three tools' bites
   SK_CIRTNIS,
   SK_PNEIMO,
-  SK_DEGLS,          // a burning fuse, a loop
-  SK_SPRADZIENS,     // blasts: dynamite, Semtex
+  SK_DEGLS,       // a burning fuse, a loop
+  SK_SPRADZIENS,  // blasts: dynamite, Semtex
   SK_SEMTEX,
-  SK_PACELT,         // an item picked up
-  SK_APTIEKA,        // a kit used
-  SK_BATERIJA,       // a battery taken
+  SK_PACELT,    // an item picked up
+  SK_APTIEKA,   // a kit used
+  SK_BATERIJA,  // a battery taken
   SK_KONTROLPUNKTS,
-  SK_SAP_SPRAD,      // hurt: by a blast, poison, radiation
+  SK_SAP_SPRAD,  // hurt: by a blast, poison, radiation
   SK_SAP_INDE,
   SK_SAP_STAR,
-  SK_NAVE,           // death
-  SK_TUMSA,          // the lamp runs out
-  SK_UZVARA,         // the level won, lost
+  SK_NAVE,    // death
+  SK_TUMSA,   // the lamp runs out
+  SK_UZVARA,  // the level won, lost
   SK_ZAUDETS,
-  SK_KLIKSKIS,       // a menu button clicked, hovered
+  SK_KLIKSKIS,  // a menu button clicked, hovered
   SK_VIRS,
-  SK_SLAIDS,         // the intro's next slide
-  SK_PIKST,          // the last 15 s of the battery
+  SK_SLAIDS,  // the intro's next slide
+  SK_PIKST,   // the last 15 s of the battery
   SK_SKAITS
 };
 
@@ -35,7 +35,7 @@ struct Skanas {
   bool atverta = false;  // the mixer is open
   bool klusums = false;  // M, --mute
   int skalums = 96;      // 0 to SKALUMS_MAX
-  int kadrs = 0;         // counts frames, so that an event sounds once a frame
+  int kadrs = 1;         // counts frames, so that an event sounds once a frame (0 is none)
   int sakta_kadra[SK_SKAITS] = {};
   int sakumi[SK_SKAITS] = {};  // how often each has started, for the tests
   bool cilpa[2] = {};          // the two loops playing

@@ -120,7 +120,7 @@ TEST(Palidziba, TheProgramAnswersWithoutADisplayAndNamesItsDataFolder) {
   std::vector<std::string> noDisplay = {"DISPLAY=", "SDL_VIDEODRIVER="};
   RunResult help = RunProgram(game, {"--help"}, noDisplay, "/");
   EXPECT_EQ(help.status, 0) << help.err;
-  EXPECT_EQ(help.out.rfind("Usage: delvorn [--scale N] [FULLSCREEN [LEVEL [JOYSTICK]]]\n", 0), 0u) << help.out;
+  EXPECT_EQ(help.out.rfind("Usage: delvorn [--scale N] [--mute] [FULLSCREEN [LEVEL [JOYSTICK]]]\n", 0), 0u) << help.out;
   EXPECT_NE(help.out.find("the data folder is " DELVORN_BIN_DIR ".\n"), std::string::npos)
       << help.out;
   EXPECT_EQ(help.err, "");

@@ -21,7 +21,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Section)" = games ] || fail "Section is $(field Section)"
 depends=$(field Depends)
 # Each runtime library the programs link, and the fonts they open by path.
-for want in libsdl1.2debian libsdl-ttf2.0-0 libsdl-image1.2 libc6 libstdc++6 fonts-dustin; do
+for want in libsdl1.2debian libsdl-ttf2.0-0 libsdl-image1.2 libsdl-mixer1.2 libc6 libstdc++6 fonts-dustin; do
   echo "$depends" | tr ',' '\n' | sed 's/^ *//' | grep -q "^$want\b" || fail "Depends lacks $want: $depends"
 done
 echo "$depends" | grep -q -- '-dev\b' && fail "Depends names a development package: $depends"
