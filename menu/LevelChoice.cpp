@@ -2,6 +2,7 @@
 #include <stdio.h>
 
 #include "menu/Menu.h"
+#include "shell/gaita.h"
 #include "shell/globali.h"
 #include "shell/sistema.h"
 
@@ -51,8 +52,9 @@ void ZimetLimenjus(const MainScreen& m, SDL_Surface* merkis, int x, int y) {
     snprintf(rinda, sizeof(rinda), "%d. %s", i + 1, e.name.c_str());
     ZiimeeTekstuL(merkis, f, PLATE_X + 20, (unsigned)(ry + 6), rinda, v, v - 8, v - 26);
     if (e.won && e.best_ms > 0) {
-      const unsigned s = e.best_ms / 1000;
-      snprintf(rinda, sizeof(rinda), "uzvarets  %u:%02u", s / 60, s % 60);
+      char laiks[16];
+      PulkstenaTeksts(laiks, sizeof(laiks), e.best_ms / 1000);
+      snprintf(rinda, sizeof(rinda), "uzvarets  %s", laiks);
     } else {
       snprintf(rinda, sizeof(rinda), "%s", e.won ? "uzvarets" : e.open ? "spelet" : "slegts");
     }

@@ -13,17 +13,8 @@ packages=(build-essential cmake pkg-config
 # libFuzzer, only for a fuzzing build (DELVORN_FUZZ=1 bash scripts/setup.sh).
 [ "${DELVORN_FUZZ:-0}" = 1 ] && packages+=(libclang-rt-14-dev)
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo_cmd=()
-  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+. scripts/apt-missing.sh
+install_missing "${packages[@]}"
 
 build_dir=${BUILD_DIR:-build}
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -8,17 +8,8 @@ root=$PWD
 
 packages=(gcc-mingw-w64-x86-64 g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64-x86-64
   cmake make pkg-config nasm xz-utils)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo_cmd=()
-  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+. scripts/apt-missing.sh
+install_missing "${packages[@]}"
 
 host=x86_64-w64-mingw32
 out=$root/build-win

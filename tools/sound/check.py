@@ -80,8 +80,8 @@ def draw(name, x, folder):
         lo, hi = (c.min(), c.max()) if len(c) else (0, 0)
         d.line([(i, 70 - hi * 68), (i, 70 - lo * 68)], fill=(120, 220, 140))
     frames = np.lib.stride_tricks.sliding_window_view(np.pad(x, (0, 512)), 512)[::128]
-    spec = 20 * np.log10(np.abs(np.fft.rfft(frames * np.hanning(512)))[:, :256] + 1e-6)
-    db_img = np.clip((spec - spec.max() + 60) / 60, 0, 1)[:, ::-1].T  # 0..11 kHz, top is high
+    levels = 20 * np.log10(np.abs(np.fft.rfft(frames * np.hanning(512)))[:, :256] + 1e-6)
+    db_img = np.clip((levels - levels.max() + 60) / 60, 0, 1)[:, ::-1].T  # 0..11 kHz, top is high
     sg = Image.fromarray((db_img * 255).astype(np.uint8)).resize((w, h - 145))
     blue = sg.point(lambda v: min(255, 40 + 2 * v))
     img.paste(Image.merge("RGB", (sg, sg.point(lambda v: v * 4 // 5), blue)), (0, 145))
@@ -111,9 +111,9 @@ def main():
         if a.pictures:
             os.makedirs(a.pictures, exist_ok=True)
             draw(n, x, a.pictures)
-    specs = {n: spectrum(x) for n, x in sounds.items() if len(x)}
-    pairs = [(float(specs[p] @ specs[q]), p, q)
-             for i, p in enumerate(specs) for q in list(specs)[i + 1:]]
+    spectra = {n: spectrum(x) for n, x in sounds.items() if len(x)}
+    pairs = [(float(spectra[p] @ spectra[q]), p, q)
+             for i, p in enumerate(spectra) for q in list(spectra)[i + 1:]]
     for r, p, q in sorted(pairs, reverse=True)[:3]:
         print("closest spectra: %s / %s %.3f" % (p, q, r))
     failures += ["%s and %s are near copies (%.3f)" % (p, q, r) for r, p, q in pairs if r >= 0.98]

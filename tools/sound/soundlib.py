@@ -26,9 +26,9 @@ def noise(rng, seconds):
 def shape(x, gain):
     """Filters x by a zero-phase gain curve gain(frequencies in Hz), through one FFT."""
     n = 1 << int(np.ceil(np.log2(len(x) * 2)))  # padded so the tail does not wrap onto the head
-    spec = np.fft.rfft(x, n)
+    bins = np.fft.rfft(x, n)
     f = np.fft.rfftfreq(n, 1 / SR)
-    return np.fft.irfft(spec * gain(f), n)[:len(x)]
+    return np.fft.irfft(bins * gain(f), n)[:len(x)]
 
 
 def band(x, lo=None, hi=None, order=2):
