@@ -37,8 +37,10 @@ void BenchReport(const std::string& name, double ms, const std::string& note) {
 }
 
 void BenchScreen() {
-  setenv("SDL_VIDEODRIVER", "dummy", 0);
-  setenv("SDL_AUDIODRIVER", "dummy", 0);  // a mixer that mixes, with no device needed
+  // putenv, not setenv, which the Windows C library lacks; the literals outlive the process.
+  if (!getenv("SDL_VIDEODRIVER")) putenv(const_cast<char*>("SDL_VIDEODRIVER=dummy"));
+  // A mixer that mixes, with no device needed.
+  if (!getenv("SDL_AUDIODRIVER")) putenv(const_cast<char*>("SDL_AUDIODRIVER=dummy"));
   if (chdir(DELVORN_BIN_DIR) != 0) perror(DELVORN_BIN_DIR);
   if (!SDL_WasInit(SDL_INIT_VIDEO)) SDL_Init(SDL_INIT_VIDEO);
   if (!SDL_GetVideoSurface()) SDL_SetVideoMode(800, 600, 32, 0);

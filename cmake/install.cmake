@@ -29,6 +29,12 @@ set_property(SOURCE ${CMAKE_SOURCE_DIR}/shell/datu_mape.cpp APPEND PROPERTY
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/shell/palidziba.cpp APPEND PROPERTY
   COMPILE_DEFINITIONS "DELVORN_VERSION=\"${PROJECT_VERSION}\"")
 
+# Windows players get a zip instead of the Debian layout.
+if(WIN32)
+  include(${CMAKE_SOURCE_DIR}/cmake/windows-zip.cmake)
+  return()
+endif()
+
 # Every program of the run folder goes to games/, but for the developers' tools built only
 # on request; the rest of the run folder is data.
 get_property(root_targets DIRECTORY ${CMAKE_SOURCE_DIR} PROPERTY BUILDSYSTEM_TARGETS)

@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 root=$PWD
 
 packages=(gcc-mingw-w64-x86-64 g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64-x86-64
-  cmake make pkg-config nasm xz-utils)
+  cmake make pkg-config nasm xz-utils fonts-dustin python3 python3-pil python3-numpy
+  wine wine64 xvfb xdotool imagemagick x11-utils)
 . scripts/apt-missing.sh
 install_missing "${packages[@]}"
 
@@ -41,6 +42,7 @@ include($root/cmake/mingw-w64.cmake)
 set(CMAKE_C_COMPILER $CC)
 set(CMAKE_CXX_COMPILER $CXX)
 set(CMAKE_FIND_ROOT_PATH $deps /usr/$host)
+set(PKG_CONFIG_EXECUTABLE $out/tools/pkg-config CACHE FILEPATH "")
 EOF
 cmake_common=(-G "Unix Makefiles" -DCMAKE_TOOLCHAIN_FILE="$out/toolchain.cmake"
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$deps" -DCMAKE_PREFIX_PATH="$deps"
@@ -50,8 +52,7 @@ autotools_common=(--host=$host --prefix="$deps" --disable-shared --enable-static
 # unpack ARCHIVE: a fresh copy of the sources under build-win/src; prints the folder.
 unpack() {
   local dir
-  dir=$(tar tJf "$root/third_party/$1" | head -1)
-  dir=${dir%%/*}
+  dir=$(tar tJf "$root/third_party/$1" | awk -F/ 'NR == 1 { print $1 }')
   rm -rf "${src:?}/$dir"
   tar xJf "$root/third_party/$1" -C "$src"
   echo "$src/$dir"
@@ -94,9 +95,13 @@ build_freetype() {
 
 build_sdl() {
   local s; s=$(unpack SDL-1.2-1af5102.tar.xz)
-  # No stdout.txt/stderr.txt beside the game: --help must print to the console.
-  (cd "$s" && ./configure "${autotools_common[@]}" --disable-stdio-redirect)
+  # SDL's own Windows start-up keeps its default: the game's standard streams go to stdout.txt and
+  # stderr.txt beside the program (SDL_STDIO_REDIRECT=0 in the environment turns that off).
+  # SDL itself becomes SDL.dll beside the programs, so that a player may swap it as its licence
+  # (LGPL 2.1) allows; every other library is linked in statically.
+  (cd "$s" && ./configure --host=$host --prefix="$deps" --enable-shared --disable-static)
   make -C "$s" -j"$jobs"
+  rm -f "$deps/lib/libSDL.a"  # a static SDL from an older cache would be linked instead
   make -C "$s" install
 }
 
@@ -154,4 +159,23 @@ step() {
 rebuilt=0
 order=(zlib libpng libjpeg freetype sdl sdl_ttf sdl_image sdl_mixer)
 for name in "${order[@]}"; do step "$name"; done
+
+# The licences that travel with the programs, from the archives as they are.
+licences=$deps/licences
+rm -rf "$licences"
+mkdir -p "$licences"
+for entry in SDL-1.2-1af5102:COPYING SDL_ttf-1.2-3c42337:COPYING SDL_image-1.2-2ffb2e3:COPYING \
+  SDL_mixer-1.2-5051774:COPYING freetype-2.14.3:LICENSE.TXT freetype-2.14.3:docs/FTL.TXT \
+  libpng-1.6.58:LICENSE libjpeg-turbo-3.2.0:LICENSE.md libjpeg-turbo-3.2.0:README.ijg \
+  zlib-1.3.1:LICENSE; do
+  archive=${entry%%:*} file=${entry#*:}
+  top=$(tar tJf "third_party/$archive.tar.xz" | awk -F/ 'NR == 1 { print $1 }')
+  mkdir -p "$licences/$top"
+  tar xJf "third_party/$archive.tar.xz" -O "$top/$file" >"$licences/$top/$(basename "$file")"
+done
 echo "Windows libraries ready in build-win/deps"
+
+# The programs and the zip, with the project's CMake; build-win is their build folder.
+cmake -S . -B "$out" -DCMAKE_TOOLCHAIN_FILE="$out/toolchain.cmake" -DCMAKE_BUILD_TYPE=Release \
+  -DBENCH_GLOBS="bench/bench.cpp;bench/main.cpp;bench/field_bench.cpp" >"$logs/game-cmake.log"
+cmake --build "$out" -j"$jobs" --target zip

@@ -1,9 +1,15 @@
 // Windows side of the platform contract.
+#include <stdio.h>
 #include <windows.h>
 
 #include "shell/platforma.h"
 
-void FatalaKluda(const char* teksts) { MessageBoxA(NULL, teksts, "Error", MB_OK | MB_ICONSTOP); }
+// The text also goes to standard error (SDL's stderr.txt), where the other reports are.
+void FatalaKluda(const char* teksts) {
+  fputs(teksts, stderr);
+  fflush(stderr);
+  MessageBoxA(NULL, teksts, "Error", MB_OK | MB_ICONSTOP);
+}
 
 const char* DispleijaTrukums() { return NULL; }
 

@@ -14,7 +14,9 @@
 #include "config/CFGIemesls.h"
 
 #ifdef _WIN32
+#ifndef NOMINMAX  // libstdc++ for MinGW defines it already
 #define NOMINMAX
+#endif
 #define WIN32_LEAN_AND_MEAN
 #include <direct.h>
 #include <fcntl.h>

@@ -54,15 +54,11 @@ void Fatali(int statuss, const char* formats, const char* kluda) {
 void AtvertFontus() {
   if (TTF_Init() == -1) fprintf(stderr, "\nProbleemaa ar TTF_Init: %s\n", SDL_GetError());
   font = TTF_OpenFont("dustismo_bold.ttf", 11);
-  if (!font) {
-    fprintf(stderr, "Probleema ar dustismo_bold.ttf: %s\n", SDL_GetError());
-    exit(1);
-  }
+  // The line on standard error, and the same box as the graphics failures: a windowed game
+  // whose report goes to a file would otherwise vanish without a word.
+  if (!font) Fatali(1, "Probleema ar dustismo_bold.ttf: %s\n", SDL_GetError());
   hfont = TTF_OpenFont("hlth.ttf", 22);
-  if (!hfont) {
-    fprintf(stderr, "Probleema ar hlth.ttf: %s\n", SDL_GetError());
-    exit(1);
-  }
+  if (!hfont) Fatali(1, "Probleema ar hlth.ttf: %s\n", SDL_GetError());
   font2 = TTF_OpenFont("dustismo_bold.TTF", 12);
   pfont = TTF_OpenFont("dustismo_bold.ttf", 15);
 }

@@ -15,6 +15,9 @@
 #include <filesystem>
 #include <vector>
 
+// A console program with its own entry: SDL's windowed start-up would send its report to files.
+#undef main
+
 namespace {
 
 const char USAGE[] =
