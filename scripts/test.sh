@@ -27,3 +27,9 @@ CC=clang CXX=clang++ cmake -S . -B "$clang_dir" -DCMAKE_BUILD_TYPE=Release >/dev
 cmake --build "$clang_dir" --target level_runs_test -j"$(nproc)"
 echo "Winning runs in the clang build ($clang_dir):"
 (cd "$clang_dir" && ctest --output-on-failure --timeout 300 -R WinningRun)
+
+# The Windows programs: cross-built with MinGW-w64 into build-win/ (the libraries once, into
+# its cache), packed as the players' zip, and run from that zip under Wine.
+bash scripts/windows.sh
+echo "Windows checks under Wine (build-win):"
+(cd build-win && ctest --output-on-failure --timeout 600)

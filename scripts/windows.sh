@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Cross-builds the libraries of the Windows programs with Debian's MinGW-w64 from the archives in
-# third_party/, as static libraries, into build-win/deps (include/ lib/ bin/).
-# Each library has a stamp: a second run rebuilds only what changed.
+# The Windows programs: cross-builds their libraries with Debian's MinGW-w64 from the archives in
+# third_party/ into build-win/deps (SDL as SDL.dll, the others static), then delvorn.exe,
+# delvorn-cfg.exe and Game.exe with the project's CMake in build-win/, and packs
+# build-win/delvorn-VERSION-win64.zip. Each library has a stamp: a second run rebuilds only what
+# changed. The checks under Wine: cd build-win && ctest.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -36,11 +38,9 @@ EOF
 chmod +x "$out/tools/pkg-config"
 export PKG_CONFIG=$out/tools/pkg-config
 
-# CMake: the launcher's MinGW toolchain, with the posix compilers and our prefix searched first.
+# CMake: the project's MinGW toolchain, with our prefix searched first.
 cat > "$out/toolchain.cmake" <<EOF
 include($root/cmake/mingw-w64.cmake)
-set(CMAKE_C_COMPILER $CC)
-set(CMAKE_CXX_COMPILER $CXX)
 set(CMAKE_FIND_ROOT_PATH $deps /usr/$host)
 set(PKG_CONFIG_EXECUTABLE $out/tools/pkg-config CACHE FILEPATH "")
 EOF
