@@ -60,11 +60,17 @@ void BenchStartGame(SpelesCikls& c, unsigned ekrans) {
   ierices.Gulet = BenchSleep;
   static char arg0[] = "delvorn";
   char* argv[] = {arg0, NULL};
-  FILE* keep = stdout;
-  stdout = fopen("/dev/null", "w");
+  // The start-up lines would break up the figures: the output goes to a scratch file meanwhile
+  // (through the descriptor, as not every C library lets stdout be assigned).
+  fflush(stdout);
+  const int keep = dup(fileno(stdout));
+  FILE* scratch = tmpfile();
+  if (scratch) dup2(fileno(scratch), fileno(stdout));
   Sakt(c, 1, argv);
-  fclose(stdout);
-  stdout = keep;
+  fflush(stdout);
+  dup2(keep, fileno(stdout));
+  close(keep);
+  if (scratch) fclose(scratch);
   ierices.Tagad = BenchNow;
   mainmenu->selected_screen = ekrans;
 }

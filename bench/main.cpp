@@ -4,6 +4,9 @@
 
 #include "bench/bench.h"
 
+// A console program with its own entry, not SDL's windowed start-up.
+#undef main
+
 int main(int argc, char** argv) {
   int ran = 0;
   for (const BenchEntry& e : BenchRegistry()) {

@@ -11,7 +11,9 @@ file(COPY ${DIST_DIR}/bin DESTINATION ${STAGE}
   PATTERN "stdout.txt" EXCLUDE PATTERN "stderr.txt" EXCLUDE
   PATTERN "delvorn-bench.exe" EXCLUDE PATTERN "delvorn-follow.exe" EXCLUDE
   PATTERN "dustismo_bold.TTF" EXCLUDE)
-file(COPY ${SDL_DLL} DESTINATION ${STAGE}/bin)
+if(NOT EXISTS ${STAGE}/bin/SDL.dll)
+  message(FATAL_ERROR "the run folder ${DIST_DIR}/bin lacks SDL.dll")
+endif()
 
 file(COPY ${LICENCES}/ DESTINATION ${STAGE}/licences)
 file(COPY /usr/share/doc/fonts-dustin/copyright DESTINATION ${STAGE}/licences/fonts-dustin)
