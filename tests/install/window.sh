@@ -22,7 +22,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-poll() { local n=$1; shift; for ((i = 0; i < n; i++)); do "$@" && return 0; sleep 0.1; done; return 1; }
+. "$(dirname "$0")/../support/poll.sh"
 
 root="$work/stage/usr/local"
 DESTDIR="$work/stage" cmake --install "$build" --prefix /usr/local >"$work/install.log" 2>&1 \

@@ -35,16 +35,7 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
 
-# A bounded poll: poll TRIES COMMAND... (tenths of a second).
-poll() {
-  local n=$1
-  shift
-  for ((i = 0; i < n; i++)); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
+. "$(dirname "$0")/../support/poll.sh"
 
 # ---- the run folder: the launcher, its picture and font, and the stand-in game ----
 RUN="$WORK/run"

@@ -24,16 +24,7 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
 
-# poll TENTHS COMMAND...: true as soon as the command is.
-poll() {
-  local n=$1
-  shift
-  for ((i = 0; i < n; i++)); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
+. "$HERE/../support/poll.sh"
 # The visible top-level window of that title, if there is one.
 window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
 has_window() { [ -n "$(window "$1")" ]; }
