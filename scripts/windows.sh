@@ -164,15 +164,20 @@ for name in "${order[@]}"; do step "$name"; done
 licences=$deps/licences
 rm -rf "$licences"
 mkdir -p "$licences"
-for entry in SDL-1.2-1af5102:COPYING SDL_ttf-1.2-3c42337:COPYING SDL_image-1.2-2ffb2e3:COPYING \
-  SDL_mixer-1.2-5051774:COPYING freetype-2.14.3:LICENSE.TXT freetype-2.14.3:docs/FTL.TXT \
-  libpng-1.6.58:LICENSE libjpeg-turbo-3.2.0:LICENSE.md libjpeg-turbo-3.2.0:README.ijg \
-  zlib-1.3.1:LICENSE; do
-  archive=${entry%%:*} file=${entry#*:}
-  top=$(tar tJf "third_party/$archive.tar.xz" | awk -F/ 'NR == 1 { print $1 }')
-  mkdir -p "$licences/$top"
-  tar xJf "third_party/$archive.tar.xz" -O "$top/$file" >"$licences/$top/$(basename "$file")"
-done
+while read -r archive file; do
+  tar xJf "third_party/$archive" -C "$licences" "$file"
+done <<'EOF'
+SDL-1.2-1af5102.tar.xz SDL-1.2/COPYING
+SDL_ttf-1.2-3c42337.tar.xz SDL_ttf-1.2/COPYING
+SDL_image-1.2-2ffb2e3.tar.xz SDL_image-1.2/COPYING
+SDL_mixer-1.2-5051774.tar.xz SDL_mixer-1.2/COPYING
+freetype-2.14.3.tar.xz freetype-2.14.3/LICENSE.TXT
+freetype-2.14.3.tar.xz freetype-2.14.3/docs/FTL.TXT
+libpng-1.6.58.tar.xz libpng-1.6.58/LICENSE
+libjpeg-turbo-3.2.0.tar.xz libjpeg-turbo-3.2.0/LICENSE.md
+libjpeg-turbo-3.2.0.tar.xz libjpeg-turbo-3.2.0/README.ijg
+zlib-1.3.1.tar.xz zlib-1.3.1/LICENSE
+EOF
 echo "Windows libraries ready in build-win/deps"
 
 # The programs and the zip, with the project's CMake; build-win is their build folder.
