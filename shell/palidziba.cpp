@@ -6,6 +6,8 @@
 #include <SDL_ttf.h>
 #include <string.h>
 
+#include "shell/progress.h"
+
 #ifndef DELVORN_VERSION
 #define DELVORN_VERSION "0"
 #endif
@@ -77,8 +79,8 @@ std::string PalidzibasTeksts(const std::string& arguments, const std::string& da
          "A LEVEL path is read from the data folder unless the game is started in a folder\n"
          "that holds data of its own.\n"
          "\n"
-         "The levels won, their best times, the scale and full screen are kept in\n"
-         "$XDG_DATA_HOME/delvorn/progress.cfg (else ~/.local/share/delvorn/progress.cfg).\n"
+         "The levels won, their best times, the scale and full screen are kept in\n" +
+         ProgressFileRule() + ".\n"
          "\n"
          "DELVORN_REPLAY=RUN plays a recorded run (paced in a window, at full speed with\n"
          "SDL_VIDEODRIVER=dummy) until its level is won or lost or its last frame is played,\n"

@@ -285,6 +285,14 @@ std::string ProgressFile() {
 #endif
 }
 
+const char* ProgressFileRule() {
+#ifdef _WIN32
+  return "%APPDATA%\\delvorn\\progress.cfg";
+#else
+  return "$XDG_DATA_HOME/delvorn/progress.cfg (else ~/.local/share/delvorn/progress.cfg)";
+#endif
+}
+
 bool LoadProgress(const std::string& path, Progress& p, std::string& message) {
   p = Progress();
   message.clear();

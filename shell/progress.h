@@ -30,6 +30,9 @@ std::string ProgressFolder();
 // The progress file in ProgressFolder(); empty when the folder is.
 std::string ProgressFile();
 
+// Where the progress file is kept, as the help tells it (the rule, not this run's path).
+const char* ProgressFileRule();
+
 // Reads `path` into `p`, which starts fresh in every case but a good file. A missing file is
 // fresh progress. A file that does not parse or holds wrong values is renamed to path.broken
 // and `message` says so in one line. False only when the file is there but can neither be read
