@@ -10,7 +10,7 @@ root=$PWD
 
 packages=(gcc-mingw-w64-x86-64 g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64-x86-64
   cmake make pkg-config nasm xz-utils fonts-dustin python3 python3-pil python3-numpy
-  wine wine64 xvfb xdotool imagemagick x11-utils)
+  wine wine64 xvfb xdotool imagemagick x11-utils unzip procps)
 . scripts/apt-missing.sh
 install_missing "${packages[@]}"
 
