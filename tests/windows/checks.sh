@@ -31,7 +31,8 @@ has_window() { [ -n "$(window "$1")" ]; }
 # Pids of the Windows processes running PROGRAM.exe (Wine shows their own command lines).
 game_pids() { pgrep -f "^[^ ]*$1\\.exe" || true; }
 
-Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 3>"$WORK/display" >/dev/null 2>&1 &
+SCREEN=1280x1024
+Xvfb -displayfd 3 -noreset -screen 0 ${SCREEN}x24 3>"$WORK/display" >/dev/null 2>&1 &
 XVFB_PID=$!
 poll 100 test -s "$WORK/display" || fail "Xvfb did not start"
 export DISPLAY=":$(cat "$WORK/display")" WINEPREFIX=$WORK/prefix WINEDEBUG=-all
@@ -111,7 +112,7 @@ args=$(tr '\0' ' ' <"/proc/$game/cmdline" | sed 's/ *$//')
 [[ "$args" == *"delvorn.exe 1" ]] || fail "the game got \"$args\", not the ticked box's 1"
 poll 300 grep -qs "^saakt" stdout.txt || fail "the started game wrote no start-up lines"
 # Full screen under Wine is a window the size of the screen; closed once it is that.
-full_screen() { xdotool getwindowgeometry "$(window Delvorn)" 2>/dev/null | grep -q 1280x1024; }
+full_screen() { xdotool getwindowgeometry "$(window Delvorn)" 2>/dev/null | grep -q "$SCREEN"; }
 poll 300 full_screen || fail "the ticked box's game is not full screen"
 # A close that lands while the game is still changing its mode is lost: ask again, as a
 # player would.
